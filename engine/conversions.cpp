@@ -1,0 +1,55 @@
+#include "conversions.h"
+
+#include "decimal.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace quillet {
+
+std::optional<Currency> money_from_double(double x) {
+    if (!in_money_range(x))
+        return std::nullopt;
+    const auto rounded = detail::round_double(x, 4, detail::RoundMode::half_even, false);
+    const std::string digits = rounded.whole + rounded.fraction;
+    // Parsed as a magnitude up to 2^63 so that the most negative count fits.
+    unsigned long long magnitude = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (ec != std::errc())
+        return std::nullopt;
+    constexpr unsigned long long top = 1ULL << 63;
+    if (magnitude > (rounded.negative ? top : top - 1))
+        return std::nullopt;
+    const auto count = rounded.negative ? static_cast<std::int64_t>(0 - magnitude)
+                                        : static_cast<std::int64_t>(magnitude);
+    return Currency::from_count(count);
+}
+
+double money_to_double(Currency m) {
+    constexpr std::int64_t exact_in_double = 1LL << 53;
+    if (m.count() <= exact_in_double && m.count() >= -exact_in_double)
+        return static_cast<double>(m.count()) / Currency::per_dollar; // one correct rounding
+    // Larger counts would be rounded twice; read the exact decimal instead.
+    const std::string text = std::to_string(m.count()) + "e-4";
+    double x = 0;
+    std::from_chars(text.data(), text.data() + text.size(), x);
+    return x;
+}
+
+bool in_money_range(double x) {
+    return std::isfinite(x) && compare(x, Currency::min()) != std::partial_ordering::less &&
+           compare(x, Currency::max()) != std::partial_ordering::greater;
+}
+
+double nearest_cent(double x) {
+    if (!std::isfinite(x))
+        return x;
+    const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_even, true);
+    const std::string text = (rounded.negative ? "-" : "") + rounded.whole + "." + rounded.fraction;
+    double cents = 0;
+    std::from_chars(text.data(), text.data() + text.size(), cents);
+    return cents;
+}
+
+} // namespace quillet

@@ -1,0 +1,31 @@
+#pragma once
+
+// Moving between money values and doubles, and rounding doubles to cents.
+
+#include "currency.h"
+
+#include <optional>
+
+namespace quillet {
+
+// The nearest ten-thousandth to the double's exact binary value, a tie going
+// to the even count. Empty for infinities, NaN and values outside the range.
+// (31.55 x 0.029 + 0.3 is 1.21494999... as a double: 1.2149, not 1.2150.)
+std::optional<Currency> money_from_double(double x);
+
+// The nearest double to the money value.
+double money_to_double(Currency m);
+
+// True when x is finite and lies inside the money range.
+bool in_money_range(double x);
+
+// The nearest cent, as the nearest double to it. A double counts as halfway
+// between two cents when it lies within eight units in the last place of that
+// halfway value, since a double only approximates it (the double nearest 0.145
+// is 0.14499999999999999; the double sum 0.74 + 0.35 + 0.52 + 1.005 is
+// 2.6149999999999998); halfway goes to the even cent: 0.145 gives 0.14, 0.135
+// gives 0.14, -0.145 gives -0.14. format_cents of a double applies the same
+// halfway test.
+double nearest_cent(double x);
+
+} // namespace quillet

@@ -1,0 +1,34 @@
+// it now, before anything else. (Temporary; the lead removes this line.)
+#pragma once
+
+// The calculation driver: one press of "Calculate".
+//
+//   calc_listing_fee          always          -> txt_list_fee
+//   -- gate: end price not "None" and its leading number not 0 --
+//   calc_paypal_fee           payment fee     -> txt_paypal_fee
+//   calc_final_value_fee      final value fee -> txt_fvf, Txt_ebay_fees
+//   calc_total_fees           totals          -> txt_total_fee
+//   calc_total_received                       -> txt_total_recv
+//   calc_total_spent                          -> txt_total_spent
+//   calc_profit                               -> txt_profit
+//   calc_margin                               -> txt_profit_margin
+//
+// Each stage reads earlier results back from the texts written before it.
+// When the gate is shut the sale results keep what they showed.
+
+#include "stages.h"
+#include "text_readings.h"
+#include "window_state.h"
+
+namespace quillet {
+
+// Runs the stages on the record. On a failure the run stops at the failing
+// stage; that stage's result fields and those of every later stage this run
+// would have run are emptied, so no stale figure stands beside new ones.
+CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
+                      const NoticeSink& notify);
+
+// The gate on the end price.
+bool sale_stages_run(const WindowState& state);
+
+} // namespace quillet

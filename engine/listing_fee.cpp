@@ -1,0 +1,103 @@
+// The listing fee: insertion fee for the start band (or the reserve's band),
+// upgrades, Buy-It-Now, reserve and picture charges, all doubled for a second
+// category, rounded to cents once at the end.
+
+#include "fee_schedule.h"
+#include "stage_support.h"
+#include "text_forms.h"
+
+#include <algorithm>
+
+namespace quillet {
+
+namespace {
+
+constexpr Stage stage = Stage::listing_fee;
+
+Currency bin_fee(std::string_view label) {
+    const auto band = std::find_if(bin_fees.begin(), bin_fees.end() - 1,
+                                   [label](const Band& b) { return b.label == label; });
+    return band->fee; // anything unknown takes the top band's fee
+}
+
+const ReserveTier* reserve_tier(Currency reserve) {
+    const auto tier = std::find_if(reserve_tiers.begin(), reserve_tiers.end(),
+                                   [reserve](const ReserveTier& t) { return reserve < t.below; });
+    return tier == reserve_tiers.end() ? nullptr : &*tier;
+}
+
+std::optional<Currency> insertion_fee(std::string_view label) {
+    const auto band = std::find_if(insertion_fees.begin(), insertion_fees.end(),
+                                   [label](const Band& b) { return b.label == label; });
+    return band == insertion_fees.end() ? std::nullopt : std::optional<Currency>(band->fee);
+}
+
+} // namespace
+
+CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
+    // Every addend below is far inside the range except a huge reserve's fee
+    // or picture charge, so only those and the sums after them are checked.
+    Currency sum;
+    std::string_view start_label = s.cmb_start_price;
+
+    for (const Upgrade& upgrade : upgrades)
+        if (is_ticked(s.*upgrade.box))
+            sum = *checked_add(sum, upgrade.price);
+
+    if (!is_keyword(s.cmb_bin, bin_none)) {
+        s.cost_bin = bin_fee(s.cmb_bin);
+        sum = *checked_add(sum, s.cost_bin);
+    }
+
+    // Any letter case of the keyword means no reserve, and so does an amount
+    // of 0 or below: the field's help offers 0 for no reserve.
+    if (!is_keyword(s.txt_reserve, "None")) {
+        const MoneyReading reserve = money_from_text(s.txt_reserve, ctx.conventions);
+        if (!reserve.ok())
+            return {reserve.failure, stage, InputField::txt_reserve};
+        if (reserve.value > Currency{}) {
+            const ReserveTier* tier = reserve_tier(reserve.value);
+            if (tier && tier->fee != Currency{}) {
+                s.cost_reserve = tier->fee;
+            } else {
+                const double percent = money_to_double(reserve.value) * reserve_percent_rate;
+                s.cost_reserve = *money_from_double(percent); // 1 % of an amount in range
+            }
+            start_label = tier ? tier->insertion_label : reserve_top_label;
+            sum = *checked_add(sum, s.cost_reserve);
+        }
+    }
+
+    const std::optional<Currency> insertion = insertion_fee(start_label);
+    if (!insertion)
+        ctx.notify(Notice::invalid_start_price_range); // then go on without it
+
+    const double pictures = leading_number(s.combo_num_pics);
+    const double extra_pictures = pictures - 1;
+    if (is_ticked(s.chk_pic_show))
+        sum = *checked_add(sum, picture_show_fee);
+    if (is_ticked(s.chk_supersize))
+        sum = *checked_add(sum, supersize_fee);
+    if (is_ticked(s.chk_pic_pack))
+        sum = *checked_add(sum, pictures > picture_pack_small_limit ? picture_pack_large_fee
+                                                                    : picture_pack_fee);
+    if (extra_pictures > 0 && !is_ticked(s.chk_pic_pack)) {
+        const auto charge = money_from_double(extra_pictures * extra_picture_rate);
+        if (!charge)
+            return detail::out_of_range(stage, InputField::combo_num_pics);
+        const auto with_charge = checked_add(sum, *charge);
+        if (!with_charge)
+            return detail::out_of_range(stage);
+        sum = *with_charge;
+    }
+
+    std::optional<Currency> fee = checked_add(insertion.value_or(Currency{}), sum);
+    if (fee && is_ticked(s.chk_doublecat))
+        fee = checked_mul(*fee, 2);
+    if (!fee)
+        return detail::out_of_range(stage);
+    s.txt_list_fee = format_cents(nearest_cent(*fee));
+    return detail::succeeded(stage);
+}
+
+} // namespace quillet

@@ -1,0 +1,28 @@
+// The payment fee: a rate on end price plus shipping charged, plus a fixed
+// fee. The end price is read strictly here, unlike in the other stages.
+
+#include "fee_schedule.h"
+#include "stage_support.h"
+#include "text_forms.h"
+
+namespace quillet {
+
+CalcOutcome calc_paypal_fee(WindowState& s, const StageContext& ctx) {
+    constexpr Stage stage = Stage::paypal_fee;
+    const MoneyReading end_price = money_from_text(s.txt_end_price, ctx.conventions);
+    if (!end_price.ok())
+        return {end_price.failure, stage, InputField::txt_end_price};
+    const auto shipping = detail::lenient_money(s.txt_ship_charged);
+    if (!shipping)
+        return detail::out_of_range(stage, InputField::txt_ship_charged);
+    const auto paid = checked_add(end_price.value, *shipping);
+    if (!paid)
+        return detail::out_of_range(stage);
+    const auto fee = money_from_double(money_to_double(*paid) * paypal_rate + paypal_fixed);
+    if (!fee)
+        return detail::out_of_range(stage);
+    s.txt_paypal_fee = format_cents(nearest_cent(*fee));
+    return detail::succeeded(stage);
+}
+
+} // namespace quillet

@@ -1,0 +1,63 @@
+// it now, before anything else. (Temporary; the lead removes this line.)
+#pragma once
+
+// The fee stages. Each reads the record's inputs and the result texts written
+// before it, and writes its own result fields only when it succeeds.
+
+#include "text_readings.h"
+#include "window_state.h"
+
+#include <functional>
+
+namespace quillet {
+
+enum class Stage {
+    listing_fee,
+    paypal_fee,
+    final_value_fee,
+    total_fees,
+    total_received,
+    total_spent,
+    profit,
+    margin,
+};
+
+// The input whose amount is at fault; none when no single input is (a sum of
+// amounts that are each in range).
+enum class InputField {
+    none,
+    txt_reserve,
+    combo_num_pics,
+    txt_end_price,
+    txt_ship_charged,
+    txt_item_cost,
+    txt_ship_cost,
+    txt_other_costs,
+};
+
+struct CalcOutcome {
+    Failure failure = Failure::none;
+    Stage stage = Stage::listing_fee;
+    InputField field = InputField::none;
+    bool ok() const { return failure == Failure::none; }
+};
+
+// What a stage tells the user while it goes on; the window owns the words.
+enum class Notice { invalid_start_price_range };
+using NoticeSink = std::function<void(Notice)>;
+
+struct StageContext {
+    const NumberConventions& conventions;
+    const NoticeSink& notify;
+};
+
+CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_paypal_fee(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_final_value_fee(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_total_fees(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_total_received(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_total_spent(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_profit(WindowState& s, const StageContext& ctx);
+CalcOutcome calc_margin(WindowState& s, const StageContext& ctx);
+
+} // namespace quillet

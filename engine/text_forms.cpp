@@ -1,0 +1,54 @@
+#include "text_forms.h"
+
+#include "decimal.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace quillet {
+
+namespace {
+
+// The count's magnitude, safe for the most negative count.
+std::uint64_t magnitude(Currency m) {
+    const auto count = static_cast<std::uint64_t>(m.count());
+    return m.count() < 0 ? 0 - count : count;
+}
+
+std::string two_digits(std::uint64_t n) {
+    return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
+
+} // namespace
+
+std::string format_cents(Currency m) {
+    constexpr std::uint64_t per_cent = Currency::per_dollar / 100;
+    std::uint64_t cents = magnitude(m) / per_cent;
+    if (magnitude(m) % per_cent >= per_cent / 2)
+        ++cents; // halfway goes away from zero
+    const bool negative = m.count() < 0 && cents != 0;
+    return (negative ? "-" : "") + std::to_string(cents / 100) + "." + two_digits(cents % 100);
+}
+
+std::string format_cents(double x) {
+    if (std::isnan(x))
+        return "nan";
+    if (std::isinf(x))
+        return x < 0 ? "-inf" : "inf";
+    const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_away, true);
+    return (rounded.negative ? "-" : "") + rounded.whole + "." + rounded.fraction;
+}
+
+std::string format_money_plain(Currency m) {
+    const std::uint64_t whole = magnitude(m) / Currency::per_dollar;
+    std::string fraction =
+        std::to_string(magnitude(m) % Currency::per_dollar + Currency::per_dollar);
+    fraction.erase(0, 1); // drop the 1 that kept the leading zeros
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    std::string text = (m.count() < 0 ? "-" : "") + std::to_string(whole);
+    if (!fraction.empty())
+        text += "." + fraction;
+    return text;
+}
+
+} // namespace quillet

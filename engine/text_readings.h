@@ -1,0 +1,71 @@
+#pragma once
+
+// The readings of a field's text: the lenient leading number, and the strict
+// money reading behind both the numeric test and the money conversion.
+
+#include "currency.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// The user's conventions for writing numbers; the window fills it from the
+// system locale. Every amount in this tool is US dollars, so "$" is accepted
+// in every locale besides the locale's own currency symbol.
+struct NumberConventions {
+    std::string decimal_point = ".";
+    std::string group_separator = ",";
+    std::string currency_symbol = "$";
+};
+
+// The lenient reading, independent of the locale, never failing:
+//  - blanks, tabs and line feeds are removed wherever they stand ("1 234" is 1234);
+//  - then the longest leading number is read: an optional sign, digits, a full
+//    stop and digits, and an exponent (E or D in either case, an optional sign,
+//    at least one digit): "12.50" 12.5, "2.5E2" 250, "1,000" 1, "12abc" 12,
+//    "1.2.3" 1.2;
+//  - "&H" or "&O" (either case) at the start reads hexadecimal or octal digits
+//    as a whole number: "&HFF" 255, "&O17" 15;
+//  - anything else ("None", "$5", "") is 0.
+// Digits go to the nearest double; too large a value is an infinity.
+double leading_number(std::string_view text);
+
+// Whether the whole text is the keyword in any letter case ("NONE", "none").
+bool is_keyword(std::string_view text, std::string_view keyword);
+
+enum class Failure { none, conversion, out_of_range };
+
+struct MoneyReading {
+    Currency value;
+    Failure failure = Failure::none;
+    bool ok() const { return failure == Failure::none; }
+};
+
+// The strict reading. A text reads as a number when, as a whole, it is
+//
+//     [blanks] [prefix] number [exponent] [blanks] [currency] [blanks]
+//
+// where
+//  - blanks are spaces and tabs;
+//  - prefix is a sign (+ or -) and/or a currency sign, in either order, with
+//    blanks allowed between them and before the number: "-$5", "$-5", "$ 5";
+//  - a currency sign is "$" or the conventions' symbol, and may stand either
+//    before the number or after it, but only once: "5 €", "$5";
+//  - number is digits with an optional decimal point and digits after it, at
+//    least one digit in all ("5", "5.", ".5"); the digits before the point may
+//    be grouped with the group separator, the first group one to three digits
+//    and every further group exactly three ("1,000.50", "12,345");
+//  - exponent is E or D in either case, an optional sign and digits ("1e3").
+// Not accepted: parentheses for negatives, a trailing sign, two signs, a
+// blank or separator inside the digits ("1 2", "1,00"), letters ("12abc"),
+// keywords ("None"), the empty text.
+bool is_numeric_text(std::string_view text, const NumberConventions& conventions);
+
+// The value of a text that is_numeric_text accepts, brought to the nearest
+// ten-thousandth exactly from its decimal digits (a tie going to the even
+// count); a conversion failure for any other text, and an out-of-range failure
+// for a number beyond the money range.
+MoneyReading money_from_text(std::string_view text, const NumberConventions& conventions);
+
+} // namespace quillet

@@ -1,0 +1,228 @@
+#include "engine/driver.h"
+
+#include "state_builder.h"
+
+#include "printers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillet {
+namespace {
+
+using testing_support::calculate_with;
+
+// The nine result texts, in window order.
+std::vector<std::string> results(const WindowState& s) {
+    return {s.txt_list_fee,   s.txt_paypal_fee,  s.txt_fvf,    s.Txt_ebay_fees,    s.txt_total_fee,
+            s.txt_total_recv, s.txt_total_spent, s.txt_profit, s.txt_profit_margin};
+}
+
+WindowState full_run_inputs() {
+    WindowState s;
+    s.cmb_start_price = "$1 - $9.99"; // listing fee 0.35
+    s.txt_end_price = "10.00";
+    s.txt_ship_charged = "5.00";
+    s.txt_item_cost = "4.00";
+    s.txt_ship_cost = "3.00";
+    s.txt_other_costs = "1.00";
+    return s;
+}
+
+TEST(Driver, FullRunWithPaypalTickedAndUnticked) {
+    auto run = calculate_with(full_run_inputs());
+    EXPECT_TRUE(run.outcome.ok());
+    EXPECT_EQ(results(run.state), (std::vector<std::string>{"0.35", "0.74", "0.52", "0.88", "2.61",
+                                                            "15.00", "9.61", "5.39", "35.93"}));
+    auto unticked = full_run_inputs();
+    unticked.chk_paypal = CheckState::unticked;
+    run = calculate_with(unticked);
+    EXPECT_EQ(results(run.state), (std::vector<std::string>{"0.35", "0.74", "0.52", "0.88", "1.87",
+                                                            "15.00", "8.87", "6.13", "40.87"}));
+}
+
+struct GateRow {
+    const char* name;
+    const char* end_price;
+    bool runs;
+};
+
+class Gate : public testing::TestWithParam<GateRow> {};
+
+TEST_P(Gate, DecidesWhetherSaleStagesRun) {
+    WindowState s;
+    s.txt_end_price = GetParam().end_price;
+    s.txt_paypal_fee = "stale";
+    const auto run = calculate_with(s);
+    EXPECT_EQ(sale_stages_run(s), GetParam().runs);
+    EXPECT_EQ(run.state.txt_paypal_fee != "stale", GetParam().runs);
+    EXPECT_EQ(run.state.txt_list_fee, "0.25"); // the listing fee always runs
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Gate,
+    testing::Values(GateRow{"keyword", "None", false}, GateRow{"lower_keyword", "none", false},
+                    GateRow{"capital_keyword", "NONE", false}, GateRow{"zero", "0", false},
+                    GateRow{"zero_cents", "0.00", false}, GateRow{"minus_zero", "-0", false},
+                    GateRow{"dollar", "$5", false}, GateRow{"grouped", "1,000", true},
+                    GateRow{"tiny", "0.001", true}, GateRow{"negative", "-5", true},
+                    GateRow{"leading_blank", " 25", true}, GateRow{"empty", "", false}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Driver, ShutGateKeepsEarlierSaleFigures) {
+    auto first = full_run_inputs();
+    first.txt_end_price = "100";
+    const auto before = calculate_with(first).state;
+    WindowState second = before;
+    second.txt_end_price = "None";
+    second.chk_bold = CheckState::ticked;
+    second.txt_other_costs = "50";
+    const auto after = calculate_with(second).state;
+    EXPECT_EQ(after.txt_list_fee, "1.35");
+    auto kept = results(after);
+    auto old = results(before);
+    kept.erase(kept.begin());
+    old.erase(old.begin());
+    EXPECT_EQ(kept, old);
+}
+
+TEST(Driver, TinyEndPriceGivesZeroMarginAndNegativeProfit) {
+    WindowState s;
+    s.txt_end_price = "0.001";
+    const auto run = calculate_with(s);
+    EXPECT_EQ(run.state.txt_total_recv, "0.00");
+    EXPECT_EQ(run.state.txt_profit_margin, "0.00");
+    EXPECT_EQ(run.state.txt_profit, "-" + run.state.txt_total_spent);
+}
+
+TEST(Driver, ShippingCancellingEndPriceGivesZeroMargin) {
+    WindowState s;
+    s.txt_end_price = "5.00";
+    s.txt_ship_charged = "-5.00";
+    const auto run = calculate_with(s);
+    EXPECT_EQ(run.state.txt_total_recv, "0.00");
+    EXPECT_EQ(run.state.txt_profit_margin, "0.00");
+}
+
+// A failure stops the run at its stage and empties that stage's results and
+// every later one this run would have written; earlier results stand.
+struct FailureRow {
+    const char* name;
+    void (*set)(WindowState&);
+    Failure failure;
+    Stage stage;
+    InputField field;
+    std::size_t first_emptied; // index into results()
+};
+
+class Failures : public testing::TestWithParam<FailureRow> {};
+
+TEST_P(Failures, StopAndEmptyFromFailingStage) {
+    const FailureRow& row = GetParam();
+    WindowState s = full_run_inputs();
+    for (std::string* field :
+         {&s.txt_list_fee, &s.txt_paypal_fee, &s.txt_fvf, &s.Txt_ebay_fees, &s.txt_total_fee,
+          &s.txt_total_recv, &s.txt_total_spent, &s.txt_profit, &s.txt_profit_margin})
+        *field = "stale";
+    row.set(s);
+    const bool gate_open = sale_stages_run(s);
+    const auto run = calculate_with(s);
+    EXPECT_EQ(run.outcome.failure, row.failure);
+    EXPECT_EQ(run.outcome.stage, row.stage);
+    EXPECT_EQ(run.outcome.field, row.field);
+    const auto shown = results(run.state);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (i < row.first_emptied)
+            EXPECT_NE(shown[i], "") << "earlier results stand";
+        else if (i == 0 || gate_open)
+            EXPECT_EQ(shown[i], "");
+        else
+            EXPECT_EQ(shown[i], "stale") << "a stage the run would not have run";
+        if (i < row.first_emptied) {
+            EXPECT_NE(shown[i], "stale");
+        }
+    }
+}
+
+constexpr auto range = Failure::out_of_range;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Failures,
+    testing::Values(
+        FailureRow{"reserve_beyond_range", [](WindowState& s) { s.txt_reserve = "1e20"; }, range,
+                   Stage::listing_fee, InputField::txt_reserve, 0},
+        FailureRow{"reserve_not_a_number", [](WindowState& s) { s.txt_reserve = "Free"; },
+                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve, 0},
+        FailureRow{"reserve_trailing_letters_gate_shut",
+                   [](WindowState& s) {
+                       s.txt_reserve = "12abc";
+                       s.txt_end_price = "None";
+                   },
+                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve, 0},
+        FailureRow{"picture_count_huge", [](WindowState& s) { s.combo_num_pics = "1e17"; }, range,
+                   Stage::listing_fee, InputField::combo_num_pics, 0},
+        FailureRow{"picture_count_infinite", [](WindowState& s) { s.combo_num_pics = "1e400"; },
+                   range, Stage::listing_fee, InputField::combo_num_pics, 0},
+        FailureRow{"doubled_picture_charge",
+                   [](WindowState& s) {
+                       s.combo_num_pics = "5e15";
+                       s.chk_doublecat = CheckState::ticked;
+                   },
+                   range, Stage::listing_fee, InputField::none, 0},
+        FailureRow{"end_price_not_a_number", [](WindowState& s) { s.txt_end_price = "12abc"; },
+                   Failure::conversion, Stage::paypal_fee, InputField::txt_end_price, 1},
+        FailureRow{"end_price_huge", [](WindowState& s) { s.txt_end_price = "1e16"; }, range,
+                   Stage::paypal_fee, InputField::txt_end_price, 1},
+        FailureRow{"end_price_infinite", [](WindowState& s) { s.txt_end_price = "1e400"; }, range,
+                   Stage::paypal_fee, InputField::txt_end_price, 1},
+        FailureRow{"shipping_charged_huge", [](WindowState& s) { s.txt_ship_charged = "1e16"; },
+                   range, Stage::paypal_fee, InputField::txt_ship_charged, 1},
+        FailureRow{"amount_paid_sum",
+                   [](WindowState& s) {
+                       s.txt_end_price = "900000000000000";
+                       s.txt_ship_charged = "900000000000000";
+                   },
+                   range, Stage::paypal_fee, InputField::none, 1},
+        // Grouped digits read strictly as 1e15 in the payment fee.
+        FailureRow{"end_price_grouped_huge",
+                   [](WindowState& s) { s.txt_end_price = "1,000,000,000,000,000"; }, range,
+                   Stage::paypal_fee, InputField::txt_end_price, 1},
+        FailureRow{"other_costs_huge", [](WindowState& s) { s.txt_other_costs = "1e300"; }, range,
+                   Stage::total_fees, InputField::txt_other_costs, 4},
+        FailureRow{"other_costs_infinite", [](WindowState& s) { s.txt_other_costs = "1e400"; },
+                   range, Stage::total_fees, InputField::txt_other_costs, 4},
+        FailureRow{"total_fees_sum",
+                   [](WindowState& s) {
+                       s.txt_end_price = "100000000000000";
+                       s.txt_other_costs = "922337203685477";
+                   },
+                   range, Stage::total_fees, InputField::none, 4},
+        FailureRow{"item_cost_huge", [](WindowState& s) { s.txt_item_cost = "1e16"; }, range,
+                   Stage::total_spent, InputField::txt_item_cost, 6},
+        FailureRow{"shipping_cost_huge", [](WindowState& s) { s.txt_ship_cost = "-1e16"; }, range,
+                   Stage::total_spent, InputField::txt_ship_cost, 6},
+        FailureRow{"spent_sum",
+                   [](WindowState& s) {
+                       s.txt_item_cost = "900000000000000";
+                       s.txt_ship_cost = "900000000000000";
+                   },
+                   range, Stage::total_spent, InputField::none, 6},
+        FailureRow{"profit_difference",
+                   [](WindowState& s) {
+                       s.txt_end_price = "900000000000000";
+                       s.txt_item_cost = "-900000000000000";
+                   },
+                   range, Stage::profit, InputField::none, 7},
+        FailureRow{"margin_quotient",
+                   [](WindowState& s) {
+                       s.txt_end_price = "0.01";
+                       s.txt_item_cost = "-900000000000000";
+                   },
+                   range, Stage::margin, InputField::none, 8}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace quillet
