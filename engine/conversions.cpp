@@ -46,7 +46,7 @@ double nearest_cent(double x) {
     if (!std::isfinite(x))
         return x;
     const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_even, true);
-    const std::string text = (rounded.negative ? "-" : "") + rounded.whole + "." + rounded.fraction;
+    const std::string text = rounded.text();
     double cents = 0;
     std::from_chars(text.data(), text.data() + text.size(), cents);
     return cents;

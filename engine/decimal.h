@@ -16,6 +16,15 @@ struct RoundedDecimal {
     std::string whole;    // no leading zeros, "0" for zero
     std::string fraction; // exactly `places` digits
     bool inexact = false; // the value had digits beyond the places kept
+
+    // "-12.34": sign, digits and a full stop.
+    std::string text() const {
+        std::string out = negative ? "-" : "";
+        out += whole;
+        out += '.';
+        out += fraction;
+        return out;
+    }
 };
 
 // Rounds the exact binary value of a finite double. With near_halfway set, a

@@ -27,7 +27,11 @@ std::string format_cents(Currency m) {
     if (magnitude(m) % per_cent >= per_cent / 2)
         ++cents; // halfway goes away from zero
     const bool negative = m.count() < 0 && cents != 0;
-    return (negative ? "-" : "") + std::to_string(cents / 100) + "." + two_digits(cents % 100);
+    std::string text = negative ? "-" : "";
+    text += std::to_string(cents / 100);
+    text += '.';
+    text += two_digits(cents % 100);
+    return text;
 }
 
 std::string format_cents(double x) {
@@ -36,7 +40,7 @@ std::string format_cents(double x) {
     if (std::isinf(x))
         return x < 0 ? "-inf" : "inf";
     const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_away, true);
-    return (rounded.negative ? "-" : "") + rounded.whole + "." + rounded.fraction;
+    return rounded.text();
 }
 
 std::string format_money_plain(Currency m) {
@@ -45,9 +49,12 @@ std::string format_money_plain(Currency m) {
         std::to_string(magnitude(m) % Currency::per_dollar + Currency::per_dollar);
     fraction.erase(0, 1); // drop the 1 that kept the leading zeros
     fraction.erase(fraction.find_last_not_of('0') + 1);
-    std::string text = (m.count() < 0 ? "-" : "") + std::to_string(whole);
-    if (!fraction.empty())
-        text += "." + fraction;
+    std::string text = m.count() < 0 ? "-" : "";
+    text += std::to_string(whole);
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
     return text;
 }
 
