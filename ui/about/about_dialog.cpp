@@ -1,0 +1,150 @@
+#include "ui/about/about_dialog.h"
+
+#include "ui/about/fonts.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QSvgRenderer>
+
+namespace {
+
+constexpr int twips_per_pixel = 15;
+
+struct Placement {
+    const char* object_name;
+    int left, top, width, height; // twips
+};
+
+// Where every control sits, in twips from the top-left corner of the client area.
+// A line's height is its pen width.
+constexpr int client_width = 6225;
+constexpr int client_height = 4020;
+// clang-format off
+constexpr Placement placements[] = {
+    // name           left   top  width height
+    {"picIcon",        120,  240, 1560, 1560},
+    {"lblTitle",      1800,  240, 4245,  480},
+    {"Label1",        1800,  720, 4215, 1095},
+    {"Line1_1",        120, 1920, 6000,   15},
+    {"Line1_0",        120, 3000, 6000,   30},
+    {"lblDisclaimer", 1080, 3120, 4215,  225},
+    {"cmdOK",         2400, 3480, 1260,  345},
+};
+// clang-format on
+
+constexpr int pixels(int twips) {
+    return twips / twips_per_pixel;
+}
+
+QFont named_font(const char* family, qreal points, bool bold = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& f) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(f);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+void paint_text_black(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    w->setPalette(p);
+}
+
+// A straight separator: a strip filled with its colour. Mouse events pass through
+// to what lies beneath, as they do for drawn lines.
+QWidget* line(QWidget* parent, const char* name, const QColor& colour) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return w;
+}
+
+// Rendered at the screen's pixel ratio so the picture stays sharp on high-density
+// screens while keeping its 100 x 100 logical size.
+QPixmap svg_pixmap(const QString& resource, QSize size, qreal ratio) {
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(resource).render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    install_font_substitutes();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("About MyApp"));
+    // An explicit empty icon, so the dialog does not borrow the application's.
+    setWindowIcon(QIcon());
+    setFont(named_font("MS Sans Serif", 8.25));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picIcon->setLineWidth(2);
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(svg_pixmap(QStringLiteral(":/quillet/calculator.svg"), QSize(100, 100),
+                                  devicePixelRatioF()));
+    picIcon->setFocusPolicy(Qt::TabFocus);
+
+    const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
+    paint_text_black(label(this, "lblTitle", title, named_font("Verdana", 9.75, true)));
+    label(this, "Label1",
+          QStringLiteral("Newer versions of Quillet are published on the project's web site."),
+          named_font("Verdana", 9.75));
+    paint_text_black(label(this, "lblDisclaimer",
+                           QStringLiteral("\u00A9 The Quillet developers. Fees are estimates."),
+                           named_font("Verdana", 8.25)));
+
+    // The two lines form the pair Line1; controls are found by unique name, so each
+    // line carries its index in its name.
+    line(this, "Line1_1", QColor(128, 128, 128));
+    line(this, "Line1_0", Qt::white);
+
+    for (const Placement& p : placements) {
+        findChild<QWidget*>(QString::fromLatin1(p.object_name))
+            ->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
+    }
+    setFixedSize(pixels(client_width), pixels(client_height));
+
+    // OK first, then the picture; focus starts on OK.
+    setTabOrder(cmdOK, picIcon);
+    cmdOK->setFocus();
+
+    // The client area is centred; the frame is not known until the window is shown.
+    if (const QScreen* s = screen())
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()));
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
