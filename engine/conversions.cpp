@@ -11,7 +11,9 @@ namespace quillet {
 std::optional<Currency> money_from_double(double x) {
     if (!in_money_range(x))
         return std::nullopt;
-    const auto rounded = detail::round_double(x, 4, detail::RoundMode::half_even, false);
+    if (const auto count = detail::round_scaled(x, 4, detail::RoundMode::half_even, false))
+        return Currency::from_count(*count);
+    const auto rounded = detail::round_double(x, 4, detail::RoundMode::half_even);
     const std::string digits = rounded.whole + rounded.fraction;
     // Parsed as a magnitude up to 2^63 so that the most negative count fits.
     unsigned long long magnitude = 0;
@@ -38,6 +40,9 @@ double money_to_double(Currency m) {
 }
 
 bool in_money_range(double x) {
+    constexpr double surely_inside = 9e14;
+    if (std::fabs(x) < surely_inside)
+        return true;
     return std::isfinite(x) && compare(x, Currency::min()) != std::partial_ordering::less &&
            compare(x, Currency::max()) != std::partial_ordering::greater;
 }
@@ -45,7 +50,9 @@ bool in_money_range(double x) {
 double nearest_cent(double x) {
     if (!std::isfinite(x))
         return x;
-    const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_even, true);
+    if (const auto cents = detail::round_scaled(x, 2, detail::RoundMode::half_even, true))
+        return static_cast<double>(*cents) / 100; // exact count, one correct rounding
+    const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_even);
     const std::string text = rounded.text();
     double cents = 0;
     std::from_chars(text.data(), text.data() + text.size(), cents);

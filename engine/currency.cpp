@@ -56,7 +56,19 @@ std::partial_ordering compare(double x, Currency m) {
         return std::partial_ordering::greater;
     if (x <= -beyond_range)
         return std::partial_ordering::less;
-    const auto truncated = detail::round_double(x, 4, detail::RoundMode::toward_zero, false);
+    const auto by_sign = [](auto a, auto b) { return a <=> b; };
+    constexpr double exact_below = 0x1p52; // counts and scaled values still exact here
+    const double scaled = x * Currency::per_dollar;
+    if (std::fabs(scaled) < exact_below) {
+        // scaled + error is x's exact count; error only matters when scaled hits it.
+        if (std::fabs(static_cast<double>(m.count())) >= exact_below)
+            return by_sign(0, m.count());
+        const auto count = static_cast<double>(m.count());
+        if (scaled != count)
+            return by_sign(scaled, count);
+        return by_sign(std::fma(x, Currency::per_dollar, -scaled), 0.0);
+    }
+    const auto truncated = detail::round_double(x, 4, detail::RoundMode::toward_zero);
     const std::string digits = truncated.whole + truncated.fraction;
     unsigned long long magnitude = 0; // below 10^19, so it fits
     std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);

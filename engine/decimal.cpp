@@ -33,25 +33,9 @@ Remainder classify(std::string_view dropped) {
     return rest_zero && dropped[0] == '0' ? Remainder::zero : Remainder::below_half;
 }
 
-// Whether |x| lies within a few units in the last place of kept + 5 units of
-// the next place: a sum of a handful of cent amounts in double precision
-// misses the exact decimal by that much (0.74 + 0.35 + 0.52 + 1.005 is
-// 2.6149999999999998), and should still round as the halfway value it means.
-bool near_halfway_value(double magnitude, std::string_view whole, std::string_view fraction) {
-    constexpr double ulps = 8;
-    std::string text(whole);
-    text += '.';
-    text += fraction;
-    text += '5';
-    double halfway = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), halfway);
-    const double ulp = std::nextafter(halfway, HUGE_VAL) - halfway;
-    return ec == std::errc() && std::fabs(magnitude - halfway) <= ulps * ulp;
-}
-
 } // namespace
 
-RoundedDecimal round_double(double x, int places, RoundMode mode, bool near_halfway) {
+RoundedDecimal round_double(double x, int places, RoundMode mode) {
     // Forty decimals hold every double's distance from a halfway point at four
     // places or fewer, so rounding the expansion there cannot fake a tie.
     constexpr int exact_places = 40;
@@ -67,9 +51,6 @@ RoundedDecimal round_double(double x, int places, RoundMode mode, bool near_half
     out.fraction = std::string(all_fraction.substr(0, places));
     Remainder rest = classify(all_fraction.substr(places));
     out.inexact = rest != Remainder::zero;
-    if (near_halfway && (rest == Remainder::below_half || rest == Remainder::above_half) &&
-        near_halfway_value(magnitude, out.whole, out.fraction))
-        rest = Remainder::half;
 
     bool up = false;
     switch (mode) {
@@ -94,6 +75,35 @@ RoundedDecimal round_double(double x, int places, RoundMode mode, bool near_half
                       out.fraction.find_first_not_of('0') == std::string::npos;
     out.negative = std::signbit(x) && !zero;
     return out;
+}
+
+std::optional<std::int64_t> round_scaled(double x, int places, RoundMode mode, bool near_halfway) {
+    const double scale = places == 2 ? 100.0 : 10000.0;
+    const double scaled = x * scale;
+    if (!(std::fabs(scaled) < 0x1p52) || mode == RoundMode::toward_zero)
+        return std::nullopt;
+    // x * scale is exactly scaled + error, and |error| is at most half a unit
+    // in the last place of scaled: too small to carry the fraction past 0.5
+    // unless the fraction is 0.5 itself.
+    const double error = std::fma(x, scale, -scaled);
+    const double lower = std::floor(scaled);
+    const double fraction = scaled - lower; // exact
+    Remainder rest = fraction > 0.5 || (fraction == 0.5 && error > 0) ? Remainder::above_half
+                     : fraction == 0.5 && error == 0                  ? Remainder::half
+                                                                      : Remainder::below_half;
+    if (near_halfway && rest != Remainder::half) {
+        // Only where eight units are a sliver of the step (amounts under about
+        // 8.6e9 at two places); beyond that the exact value decides.
+        const double tolerance =
+            8 * (std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x)) * scale;
+        if (tolerance <= 1e-3 && std::fabs((fraction - 0.5) + error) <= tolerance)
+            rest = Remainder::half;
+    }
+    const auto count = static_cast<std::int64_t>(lower);
+    bool up = rest == Remainder::above_half;
+    if (rest == Remainder::half)
+        up = mode == RoundMode::half_even ? count % 2 != 0 : x > 0; // away from zero
+    return count + (up ? 1 : 0);
 }
 
 } // namespace quillet::detail

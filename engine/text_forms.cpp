@@ -15,8 +15,14 @@ std::uint64_t magnitude(Currency m) {
     return m.count() < 0 ? 0 - count : count;
 }
 
-std::string two_digits(std::uint64_t n) {
-    return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+// "-12.34" from a sign and a count of cents; zero never has a sign.
+std::string cents_text(bool negative, std::uint64_t cents) {
+    std::string text = negative && cents != 0 ? "-" : "";
+    text += std::to_string(cents / 100);
+    text += '.';
+    text += static_cast<char>('0' + cents % 100 / 10);
+    text += static_cast<char>('0' + cents % 10);
+    return text;
 }
 
 } // namespace
@@ -26,12 +32,7 @@ std::string format_cents(Currency m) {
     std::uint64_t cents = magnitude(m) / per_cent;
     if (magnitude(m) % per_cent >= per_cent / 2)
         ++cents; // halfway goes away from zero
-    const bool negative = m.count() < 0 && cents != 0;
-    std::string text = negative ? "-" : "";
-    text += std::to_string(cents / 100);
-    text += '.';
-    text += two_digits(cents % 100);
-    return text;
+    return cents_text(m.count() < 0, cents);
 }
 
 std::string format_cents(double x) {
@@ -39,8 +40,11 @@ std::string format_cents(double x) {
         return "nan";
     if (std::isinf(x))
         return x < 0 ? "-inf" : "inf";
-    const auto rounded = detail::round_double(x, 2, detail::RoundMode::half_away, true);
-    return rounded.text();
+    if (const auto cents = detail::round_scaled(x, 2, detail::RoundMode::half_away, true)) {
+        const auto magnitude = static_cast<std::uint64_t>(*cents < 0 ? -*cents : *cents);
+        return cents_text(*cents < 0, magnitude);
+    }
+    return detail::round_double(x, 2, detail::RoundMode::half_away).text();
 }
 
 std::string format_money_plain(Currency m) {

@@ -1,11 +1,14 @@
 #include "engine/conversions.h"
+#include "engine/decimal.h"
 
 #include "printers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <random>
 
 namespace quillet {
 namespace {
@@ -80,11 +83,52 @@ INSTANTIATE_TEST_SUITE_P(
                     CentDoubleRow{"near_tie_sum", 0.74 + 0.35 + 0.52 + 1.005, 2.62},
                     CentDoubleRow{"just_off_tie", 0.1450001, 0.15},
                     CentDoubleRow{"difference_of_cents", 15.0 - 9.61, 5.39},
-                    CentDoubleRow{"large", 123456789012.345, 123456789012.34}),
+                    CentDoubleRow{"large_exact_value_decides", 123456789012.345, 123456789012.35}),
     [](const auto& info) { return info.param.name; });
 
 TEST(NearestCentDouble, NegativeValueRoundingToZeroIsPlainZero) {
     EXPECT_FALSE(std::signbit(nearest_cent(-0.001)));
+}
+
+} // namespace
+} // namespace quillet
+
+namespace quillet {
+namespace {
+
+// The hardware rounding must agree with the exact decimal rounding everywhere
+// it is used; ties and near-ties are where a shortcut would slip.
+TEST(FastRounding, AgreesWithExactDecimalRounding) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> decade(-6, 12);
+    std::uniform_int_distribution<std::int64_t> steps(-100'000'000, 100'000'000);
+    for (int i = 0; i < 200'000; ++i) {
+        double x = mantissa(random) * std::pow(10.0, decade(random));
+        if (i % 2 == 0) // halfway between two steps of 4 or 2 places, as a double
+            x = (static_cast<double>(steps(random)) + 0.5) / (i % 4 == 0 ? 10000 : 100);
+        for (int places : {2, 4}) {
+            for (auto mode : {detail::RoundMode::half_even, detail::RoundMode::half_away}) {
+                const auto fast = detail::round_scaled(x, places, mode, false);
+                if (!fast)
+                    continue;
+                const auto exact = detail::round_double(x, places, mode);
+                const std::int64_t expected =
+                    std::stoll(exact.whole + exact.fraction) * (exact.negative ? -1 : 1);
+                ASSERT_EQ(*fast, expected) << std::setprecision(17) << x << " at " << places;
+            }
+        }
+        const auto exact = detail::round_double(x, 4, detail::RoundMode::toward_zero);
+        const std::int64_t truncated =
+            std::stoll(exact.whole + exact.fraction) * (exact.negative ? -1 : 1);
+        // Every third value meets its own truncated count, where the remainder decides.
+        const Currency m = Currency::from_count(i % 3 == 0 ? truncated : steps(random));
+        const auto expected = truncated != m.count() ? truncated <=> m.count()
+                              : !exact.inexact       ? std::strong_ordering::equal
+                              : x < 0                ? std::strong_ordering::less
+                                                     : std::strong_ordering::greater;
+        ASSERT_EQ(compare(x, m), expected) << std::setprecision(17) << x;
+    }
 }
 
 } // namespace
