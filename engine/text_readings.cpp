@@ -1,15 +1,18 @@
 #include "text_readings.h"
 
+#include "decimal_digits.h"
+
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <limits>
 #include <optional>
 
 namespace quillet {
 
 namespace {
+
+using detail::DecimalDigits;
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -24,85 +27,95 @@ bool is_exponent_letter(char c) {
     return c == 'e' || c == 'd';
 }
 
-// Exponents are kept far from overflow; beyond a billion the value is
-// infinite or zero whatever the digits say.
-constexpr std::int64_t exponent_cap = 1'000'000'000;
+int hex_value(char c) {
+    const char l = lower_ascii(c);
+    return is_digit(c) ? c - '0' : l >= 'a' && l <= 'f' ? l - 'a' + 10 : -1;
+}
 
-std::int64_t read_exponent(std::string_view digits, bool negative) {
+// Reads a text as the lenient reading sees it: blanks, tabs and line feeds
+// do not exist.
+class BlankFreeCursor {
+public:
+    explicit BlankFreeCursor(std::string_view text)
+        : text_(text) {
+        skip();
+    }
+
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void next() {
+        ++pos_;
+        skip();
+    }
+
+private:
+    void skip() {
+        while (pos_ < text_.size() &&
+               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+            ++pos_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Exponent digits, capped so that no run of digits can overflow.
+template <class Cursor> std::int64_t read_exponent_digits(Cursor& cursor, bool negative) {
     std::int64_t value = 0;
-    for (char c : digits)
-        value = std::min(value * 10 + (c - '0'), exponent_cap);
+    for (; is_digit(cursor.peek()); cursor.next())
+        value = std::min(value * 10 + (cursor.peek() - '0'), detail::exponent_cap);
     return negative ? -value : value;
 }
 
-// A decimal number taken apart: value = (-1)^negative x digits x 10^exponent,
-// with `digits` free of leading and trailing zeros ("" for zero).
-struct DecimalParts {
-    bool negative = false;
-    std::string digits;
-    std::int64_t exponent = 0;
-};
-
-DecimalParts make_parts(bool negative, std::string_view whole, std::string_view fraction,
-                        std::int64_t exponent) {
-    DecimalParts parts{negative, std::string(whole) + std::string(fraction), exponent};
-    parts.exponent -= static_cast<std::int64_t>(fraction.size());
-    const auto first = parts.digits.find_first_not_of('0');
-    if (first == std::string::npos) {
-        parts.digits.clear();
-        parts.exponent = 0;
-        return parts;
-    }
-    parts.digits.erase(0, first);
-    const auto last = parts.digits.find_last_not_of('0');
-    parts.exponent += static_cast<std::int64_t>(parts.digits.size() - last - 1);
-    parts.digits.erase(last + 1);
-    return parts;
-}
-
-// The nearest double to a decimal; infinite when too large.
-double to_double(const DecimalParts& parts) {
-    const double sign = parts.negative ? -1.0 : 1.0;
-    if (parts.digits.empty())
-        return sign * 0.0;
-    const auto order = static_cast<std::int64_t>(parts.digits.size()) + parts.exponent;
-    if (order > 310)
-        return sign * std::numeric_limits<double>::infinity();
-    if (order < -330)
-        return sign * 0.0;
-    const std::string text = parts.digits + "e" + std::to_string(parts.exponent);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return sign * value;
-}
-
-// "&H" and "&O" numbers: whole and unsigned; read through a hexadecimal text
-// so that long digit strings still round correctly.
-double radix_number(std::string_view digits, bool octal) {
-    const auto end = std::find_if(digits.begin(), digits.end(), [octal](char c) {
-        const char l = lower_ascii(c);
-        return octal ? !(c >= '0' && c <= '7') : !(is_digit(c) || (l >= 'a' && l <= 'f'));
-    });
-    std::string hex(digits.begin(), end);
-    if (octal) {
-        std::string bits;
-        for (char c : hex)
+// "&H" and "&O" numbers: whole and unsigned, read through hexadecimal digits
+// so that long runs still round correctly.
+double radix_number(BlankFreeCursor& cursor, bool octal) {
+    // More significant bits than these make the value infinite.
+    constexpr std::size_t max_hex = 260;
+    std::array<char, max_hex> hex{};
+    std::size_t count = 0;
+    bool too_long = false;
+    unsigned bits = 0; // octal bits not yet gathered into a hex digit
+    int bit_count = 0;
+    std::array<unsigned char, 4 * max_hex> octal_bits{};
+    std::size_t octal_count = 0;
+    for (; octal ? cursor.peek() >= '0' && cursor.peek() <= '7' : hex_value(cursor.peek()) >= 0;
+         cursor.next()) {
+        const int value = octal ? cursor.peek() - '0' : hex_value(cursor.peek());
+        if (value == 0 && count == 0 && octal_count == 0)
+            continue; // leading zeros
+        if (octal) {
+            if (octal_count + 3 > octal_bits.size()) {
+                too_long = true;
+                continue;
+            }
             for (int shift = 2; shift >= 0; --shift)
-                bits += static_cast<char>('0' + (((c - '0') >> shift) & 1));
-        bits.insert(0, (4 - bits.size() % 4) % 4, '0');
-        hex.clear();
-        for (std::size_t i = 0; i < bits.size(); i += 4)
-            hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
+                octal_bits[octal_count++] = static_cast<unsigned char>((value >> shift) & 1);
+        } else if (count == max_hex) {
+            too_long = true;
+        } else {
+            hex[count++] = "0123456789abcdef"[value];
+        }
     }
-    const auto first = hex.find_first_not_of('0');
-    if (first == std::string::npos)
+    if (octal) {
+        // Gather the bits into hex digits from the right: pad on the left.
+        const std::size_t pad = (4 - octal_count % 4) % 4;
+        for (std::size_t i = 0; i < pad + octal_count; ++i) {
+            bits = bits << 1 | (i < pad ? 0u : octal_bits[i - pad]);
+            if (++bit_count == 4) {
+                if (count > 0 || bits != 0)
+                    hex[count++] = "0123456789abcdef"[bits];
+                bits = 0;
+                bit_count = 0;
+            }
+        }
+    }
+    if (too_long)
+        return std::numeric_limits<double>::infinity();
+    if (count == 0)
         return 0;
-    hex.erase(0, first);
     double value = 0;
-    const auto [last, ec] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+    const auto [end, ec] =
+        std::from_chars(hex.data(), hex.data() + count, value, std::chars_format::hex);
     return ec == std::errc() ? value : std::numeric_limits<double>::infinity();
 }
 
@@ -114,15 +127,15 @@ public:
         : text_(text)
         , conventions_(conventions) {}
 
-    std::optional<DecimalParts> read() {
+    std::optional<DecimalDigits> read() {
+        DecimalDigits number;
         skip_blanks();
         bool have_sign = false;
         bool have_currency = false;
-        bool negative = false;
         for (int token = 0; token < 2; ++token) {
             if (!have_sign && (peek() == '+' || peek() == '-')) {
                 have_sign = true;
-                negative = peek() == '-';
+                number.set_negative(peek() == '-');
                 ++pos_;
             } else if (!have_currency && take_currency()) {
                 have_currency = true;
@@ -131,34 +144,33 @@ public:
             }
             skip_blanks();
         }
-        const std::string whole = read_grouped_digits();
-        std::string_view fraction;
+        std::size_t digits = read_grouped_digits(number);
         if (take(conventions_.decimal_point))
-            fraction = take_digits();
-        if (whole.empty() && fraction.empty())
+            digits += take_digits(number, true);
+        if (digits == 0)
             return std::nullopt;
-        std::int64_t exponent = 0;
         if (is_exponent_letter(peek())) {
             ++pos_;
-            const bool exponent_negative = peek() == '-';
+            const bool negative = peek() == '-';
             if (peek() == '+' || peek() == '-')
                 ++pos_;
-            const std::string_view digits = take_digits();
-            if (digits.empty())
+            if (!is_digit(peek()))
                 return std::nullopt;
-            exponent = read_exponent(digits, exponent_negative);
+            number.add_exponent(read_exponent_digits(*this, negative));
         }
         skip_blanks();
         if (!have_currency && take_currency())
             skip_blanks();
         if (pos_ != text_.size())
             return std::nullopt;
-        return make_parts(negative, whole, fraction, exponent);
+        return number;
     }
 
-private:
+    // The cursor interface read_exponent_digits uses.
     char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void next() { ++pos_; }
 
+private:
     bool at(std::string_view token) const {
         return !token.empty() && text_.substr(pos_).substr(0, token.size()) == token;
     }
@@ -182,20 +194,20 @@ private:
         }
     }
 
-    std::string_view take_digits() {
-        const std::size_t start = pos_;
-        while (is_digit(peek()))
-            ++pos_;
-        return text_.substr(start, pos_ - start);
+    std::size_t take_digits(DecimalDigits& number, bool after_point) {
+        std::size_t count = 0;
+        for (; is_digit(peek()); ++pos_, ++count)
+            number.add_digit(peek(), after_point);
+        return count;
     }
 
     // Digits before the point: one group of any length, or groups of three
     // after a first group of one to three digits.
-    std::string read_grouped_digits() {
-        std::string digits(take_digits());
+    std::size_t read_grouped_digits(DecimalDigits& number) {
+        std::size_t count = take_digits(number, false);
         const std::string_view separator = conventions_.group_separator;
-        if (digits.empty() || digits.size() > 3 || separator == conventions_.decimal_point)
-            return digits;
+        if (count == 0 || count > 3 || separator == conventions_.decimal_point)
+            return count;
         while (at(separator)) {
             const std::size_t group = pos_ + separator.size();
             std::size_t end = group;
@@ -203,10 +215,10 @@ private:
                 ++end;
             if (end - group != 3)
                 break; // leaves the separator unread, so the text is rejected
-            digits += text_.substr(group, 3);
-            pos_ = end;
+            pos_ = group;
+            count += take_digits(number, false);
         }
-        return digits;
+        return count;
     }
 
     std::string_view text_;
@@ -214,91 +226,47 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Brings a decimal to whole ten-thousandths, a tie going to the even count.
-MoneyReading to_money(const DecimalParts& parts) {
-    MoneyReading out;
-    if (parts.digits.empty())
-        return out;
-    const std::int64_t shift = parts.exponent + 4; // from the last digit to ten-thousandths
-    std::string kept = parts.digits;
-    bool round_up = false;
-    if (shift >= 0) {
-        if (static_cast<std::int64_t>(kept.size()) + shift > 19)
-            return {Currency{}, Failure::out_of_range};
-        kept.append(static_cast<std::size_t>(shift), '0');
-    } else {
-        const std::int64_t keep = static_cast<std::int64_t>(kept.size()) + shift;
-        if (keep < 0)
-            return out; // below half a ten-thousandth
-        const std::string dropped = kept.substr(static_cast<std::size_t>(keep));
-        kept.erase(static_cast<std::size_t>(keep));
-        // `dropped` has no trailing zeros, so it is exactly half only as "5".
-        const bool above = dropped[0] > '5' || (dropped[0] == '5' && dropped.size() > 1);
-        const bool odd = !kept.empty() && (kept.back() - '0') % 2 == 1;
-        round_up = above || (dropped == "5" && odd);
-    }
-    if (kept.size() > 19)
-        return {Currency{}, Failure::out_of_range};
-    unsigned long long magnitude = 0;
-    if (!kept.empty())
-        std::from_chars(kept.data(), kept.data() + kept.size(), magnitude);
-    const unsigned long long top = parts.negative ? 1ULL << 63 : (1ULL << 63) - 1;
-    if (magnitude > top - (round_up ? 1 : 0))
-        return {Currency{}, Failure::out_of_range};
-    magnitude += round_up ? 1 : 0;
-    const auto count = parts.negative ? static_cast<std::int64_t>(0 - magnitude)
-                                      : static_cast<std::int64_t>(magnitude);
-    out.value = Currency::from_count(count);
-    return out;
-}
-
 } // namespace
 
 double leading_number(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n')
-            s += c;
-
-    if (s.size() >= 2 && s[0] == '&') {
-        const char radix = lower_ascii(s[1]);
-        if (radix == 'h' || radix == 'o')
-            return radix_number(std::string_view(s).substr(2), radix == 'o');
-    }
-
-    std::size_t pos = 0;
-    const auto digits_from = [&](std::size_t from) {
-        std::size_t end = from;
-        while (end < s.size() && is_digit(s[end]))
-            ++end;
-        return end;
-    };
-    bool negative = false;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-        negative = s[pos++] == '-';
-    std::size_t end = digits_from(pos);
-    const std::string_view whole = std::string_view(s).substr(pos, end - pos);
-    std::string_view fraction;
-    if (end < s.size() && s[end] == '.') {
-        const std::size_t fraction_end = digits_from(end + 1);
-        fraction = std::string_view(s).substr(end + 1, fraction_end - end - 1);
-        end = fraction_end;
-    }
-    if (whole.empty() && fraction.empty())
+    BlankFreeCursor cursor(text);
+    if (cursor.peek() == '&') {
+        BlankFreeCursor radix = cursor;
+        radix.next();
+        const char letter = lower_ascii(radix.peek());
+        if (letter == 'h' || letter == 'o') {
+            radix.next();
+            return radix_number(radix, letter == 'o');
+        }
         return 0;
-    std::int64_t exponent = 0;
-    if (end < s.size() && is_exponent_letter(s[end])) {
-        std::size_t at = end + 1;
-        const bool exponent_negative = at < s.size() && s[at] == '-';
-        if (at < s.size() && (s[at] == '+' || s[at] == '-'))
-            ++at;
-        const std::size_t exponent_end = digits_from(at);
-        if (exponent_end > at)
-            exponent =
-                read_exponent(std::string_view(s).substr(at, exponent_end - at), exponent_negative);
     }
-    return to_double(make_parts(negative, whole, fraction, exponent));
+    DecimalDigits number;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        number.set_negative(cursor.peek() == '-');
+        cursor.next();
+    }
+    std::size_t digits = 0;
+    for (; is_digit(cursor.peek()); cursor.next(), ++digits)
+        number.add_digit(cursor.peek(), false);
+    if (cursor.peek() == '.') {
+        cursor.next();
+        for (; is_digit(cursor.peek()); cursor.next(), ++digits)
+            number.add_digit(cursor.peek(), true);
+    }
+    if (digits == 0)
+        return 0;
+    if (is_exponent_letter(cursor.peek())) {
+        // An exponent counts only with at least one digit; otherwise the
+        // number ends before its letter.
+        BlankFreeCursor exponent = cursor;
+        exponent.next();
+        const bool negative = exponent.peek() == '-';
+        if (exponent.peek() == '+' || exponent.peek() == '-')
+            exponent.next();
+        if (is_digit(exponent.peek()))
+            number.add_exponent(read_exponent_digits(exponent, negative));
+    }
+    return number.to_double();
 }
 
 bool is_keyword(std::string_view text, std::string_view keyword) {
@@ -312,10 +280,13 @@ bool is_numeric_text(std::string_view text, const NumberConventions& conventions
 }
 
 MoneyReading money_from_text(std::string_view text, const NumberConventions& conventions) {
-    const auto parts = StrictReader(text, conventions).read();
-    if (!parts)
+    const auto number = StrictReader(text, conventions).read();
+    if (!number)
         return {Currency{}, Failure::conversion};
-    return to_money(*parts);
+    const auto value = number->to_money();
+    if (!value)
+        return {Currency{}, Failure::out_of_range};
+    return {*value, Failure::none};
 }
 
 } // namespace quillet

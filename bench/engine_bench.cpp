@@ -1,0 +1,128 @@
+// The fee engine's hot paths: a whole calculation, and each reading and text
+// form on its own. Allocations per iteration are reported beside the time.
+
+#include "allocation_counter.h"
+
+#include "engine/conversions.h"
+#include "engine/driver.h"
+#include "engine/fee_schedule.h"
+#include "engine/text_forms.h"
+#include "engine/text_readings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using namespace quillet;
+
+// Reports allocations per iteration; the state copy that restores the inputs
+// is excluded by measuring it apart.
+class AllocationReport {
+public:
+    explicit AllocationReport(benchmark::State& state)
+        : state_(state)
+        , start_(bench::allocations()) {}
+    ~AllocationReport() {
+        const auto made = bench::allocations() - start_ - excluded_;
+        state_.counters["allocs"] =
+            benchmark::Counter(static_cast<double>(made), benchmark::Counter::kAvgIterations);
+    }
+    void exclude(std::size_t n) { excluded_ += n; }
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+    std::size_t excluded_ = 0;
+};
+
+WindowState typical_record() {
+    WindowState s;
+    s.cmb_start_price = "$10 - $24.99";
+    s.chk_gallery = CheckState::ticked;
+    s.txt_end_price = "24.99";
+    s.txt_ship_charged = "5.00";
+    s.txt_item_cost = "4.00";
+    s.txt_ship_cost = "3.00";
+    return s;
+}
+
+// Every option ticked, a reserve in the percent tier, long texts in every field.
+WindowState worst_record() {
+    WindowState s;
+    for (const Upgrade& u : upgrades)
+        s.*u.box = CheckState::ticked;
+    s.chk_pic_show = s.chk_supersize = s.chk_doublecat = CheckState::ticked;
+    s.cmb_bin = "$50 or more";
+    s.txt_reserve = "  $1,234,567.891234  ";
+    s.combo_num_pics = "  1 2 . 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1  ";
+    s.txt_end_price = "  123456789.123456789012345678901234567890  ";
+    s.txt_ship_charged = "  1 234 567 . 891 234 567 891 234 567  ";
+    s.txt_item_cost = "  000000000000000000000000000042.4200000000000000000  ";
+    s.txt_ship_cost = "  9.99999999999999999999999999999999999999e2  ";
+    s.txt_other_costs = "  -0.0000000000000000000000000000000000012345e30  ";
+    return s;
+}
+
+// The engine only rewrites the results and the form-level fees, so one record
+// serves every iteration, as the window's record does from one run to the next.
+void run_calculation(benchmark::State& state, const WindowState& inputs) {
+    const NumberConventions conventions;
+    const NoticeSink notify = [](Notice) {};
+    WindowState record = inputs;
+    calculate(record, conventions, notify); // result texts at their usual size
+    AllocationReport report(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculate(record, conventions, notify));
+}
+
+void BM_CalculateTypical(benchmark::State& state) {
+    run_calculation(state, typical_record());
+}
+void BM_CalculateWorst(benchmark::State& state) {
+    run_calculation(state, worst_record());
+}
+
+void BM_LeadingNumber(benchmark::State& state, const char* text) {
+    AllocationReport report(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(leading_number(text));
+}
+
+void BM_MoneyFromText(benchmark::State& state, const char* text) {
+    const NumberConventions conventions;
+    AllocationReport report(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(money_from_text(text, conventions));
+}
+
+void BM_FormatCentsMoney(benchmark::State& state) {
+    const Currency m = "1234.5678"_usd;
+    AllocationReport report(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(format_cents(m));
+}
+
+void BM_FormatCentsDouble(benchmark::State& state) {
+    double x = 35.93333333333333;
+    AllocationReport report(state);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(format_cents(x));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_CalculateTypical);
+BENCHMARK(BM_CalculateWorst);
+BENCHMARK_CAPTURE(BM_LeadingNumber, short, "12.50");
+BENCHMARK_CAPTURE(BM_LeadingNumber, long, "  1 234 567 . 891 234 567 891 234 567 e-3  ");
+BENCHMARK_CAPTURE(BM_MoneyFromText, short, "12.50");
+BENCHMARK_CAPTURE(BM_MoneyFromText, grouped, "$1,234,567.89");
+BENCHMARK_CAPTURE(BM_MoneyFromText, long, "123456789.123456789012345678901234567890");
+BENCHMARK(BM_FormatCentsMoney);
+BENCHMARK(BM_FormatCentsDouble);
+
+BENCHMARK_MAIN();
