@@ -1,0 +1,109 @@
+// The starting-price and Buy-It-Now selectors check a typed text when the
+// focus leaves them; the picture count is never checked (Part 2.2).
+
+#include "window_test_support.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+class Selectors : public testing::Test {
+protected:
+    void leave_with(const char* name, const QString& text) {
+        h.type(name, text);
+        h.tab();
+    }
+
+    WindowHarness h;
+};
+
+const Message invalid_start = error_box("Invalid Start price range entered");
+const Message invalid_bin = error_box("Error: Invalid buy-it-now price entered.");
+
+TEST_F(Selectors, PickingAnyItemPassesSilently) {
+    for (const char* name : {"cmb_start_price", "cmb_bin", "combo_num_pics"}) {
+        auto* box = h.control<QComboBox>(name);
+        for (int i = box->count() - 1; i >= 0; --i) {
+            h.focus(name);
+            box->setCurrentIndex(i);
+            h.tab();
+            EXPECT_EQ(box->currentText(), box->itemText(i));
+        }
+    }
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+TEST_F(Selectors, StartingPriceRejectsATypedNonLabelAndKeepsIt) {
+    for (const char* typed : {"$1 - $9.99 ", "$500 OR MORE", "None", "$0.01 - $9.99", "", "5"}) {
+        leave_with("cmb_start_price", QString::fromLatin1(typed));
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_start}) << '"' << typed << '"';
+        EXPECT_EQ(h.focused(), QStringLiteral("cmb_start_price"));
+        EXPECT_EQ(h.text("cmb_start_price"), QString::fromLatin1(typed));
+    }
+}
+
+TEST_F(Selectors, StartingPriceAcceptsATypedLabel) {
+    leave_with("cmb_start_price", QStringLiteral("$200 - $499.99"));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    EXPECT_EQ(h.focused(), QStringLiteral("cmb_bin"));
+    EXPECT_EQ(h.text("cmb_start_price"), QStringLiteral("$200 - $499.99"));
+}
+
+TEST_F(Selectors, BuyItNowAcceptsNoneInAnyCaseAndItsLabels) {
+    for (const char* typed : {"None", "none", "NONE", "$50 or more", "$0.01 - $9.99"}) {
+        leave_with("cmb_bin", QString::fromLatin1(typed));
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << typed;
+        EXPECT_EQ(h.text("cmb_bin"), QString::fromLatin1(typed)) << "the text stays as typed";
+    }
+}
+
+TEST_F(Selectors, BuyItNowRejectsStartingPriceLabelsNumbersAndEmpty) {
+    for (const char* typed : {"$0.01 - $0.99", "$1 - $9.99", "25", "", "None "}) {
+        leave_with("cmb_bin", QString::fromLatin1(typed));
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_bin}) << '"' << typed << '"';
+        EXPECT_EQ(h.focused(), QStringLiteral("cmb_bin"));
+        EXPECT_EQ(h.text("cmb_bin"), QString::fromLatin1(typed));
+    }
+}
+
+TEST_F(Selectors, PictureCountTakesAnyText) {
+    leave_with("combo_num_pics", QStringLiteral("lots"));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("lots"));
+}
+
+TEST_F(Selectors, TypingNeitherCompletesNorAddsToTheList) {
+    h.type("cmb_bin", QStringLiteral("n"));
+    EXPECT_EQ(h.text("cmb_bin"), QStringLiteral("n"));
+    h.type("cmb_bin", QStringLiteral("None"));
+    h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
+    h.press_enter();
+    EXPECT_EQ(h.control<QComboBox>("cmb_start_price")->count(), 7);
+    h.type("combo_num_pics", QStringLiteral("20"));
+    EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("20"));
+    h.press_enter();
+    EXPECT_EQ(h.control<QComboBox>("combo_num_pics")->count(), 12);
+    EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("20"));
+}
+
+TEST_F(Selectors, EnterInABoxKeepsItsTextAsTyped) {
+    h.type("cmb_bin", QStringLiteral("none"));
+    h.press_enter();
+    EXPECT_EQ(h.text("cmb_bin"), QStringLiteral("none"));
+}
+
+TEST_F(Selectors, TheListsPopUpWithoutAnyCheck) {
+    h.type("cmb_bin", QStringLiteral("junk"));
+    h.control<QComboBox>("cmb_bin")->showPopup();
+    WindowHarness::settle();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    h.control<QComboBox>("cmb_bin")->hidePopup();
+    WindowHarness::settle();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+} // namespace
+} // namespace quillet::test

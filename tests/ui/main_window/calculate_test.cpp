@@ -1,0 +1,203 @@
+// "Calculate" through the window: the controls go into the engine's record,
+// the nine results come back, and the engine's notices and failures become
+// warning boxes with the focus on the field at fault (Part 1.2).
+
+#include "window_test_support.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+class Calculate : public testing::Test {
+protected:
+    // Enters the figures of Part 1.6's worked example and calculates.
+    void enter_the_worked_example() {
+        h.type("cmb_start_price", QStringLiteral("$1 - $9.99")); // listing fee 0.35
+        h.type("txt_end_price", QStringLiteral("10.00"));
+        h.type("txt_ship_charged", QStringLiteral("5.00"));
+        h.type("txt_item_cost", QStringLiteral("4.00"));
+        h.type("txt_ship_cost", QStringLiteral("3.00"));
+        h.type("txt_other_costs", QStringLiteral("1.00"));
+    }
+
+    QStringList results() const {
+        QStringList out;
+        for (const char* name :
+             {"txt_list_fee", "txt_paypal_fee", "txt_fvf", "Txt_ebay_fees", "txt_total_fee",
+              "txt_total_recv", "txt_total_spent", "txt_profit", "txt_profit_margin"})
+            out << h.text(name);
+        return out;
+    }
+
+    WindowHarness h;
+};
+
+TEST_F(Calculate, WorkedExampleWithPayPalCounted) {
+    enter_the_worked_example();
+    h.click("cmd_calc");
+    EXPECT_EQ(results(), (QStringList{"0.35", "0.74", "0.52", "0.88", "2.61", "15.00", "9.61",
+                                      "5.39", "35.93"}));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+TEST_F(Calculate, WorkedExampleWithPayPalNotCounted) {
+    enter_the_worked_example();
+    h.click("chk_paypal");
+    h.click("cmd_calc");
+    EXPECT_EQ(results(), (QStringList{"0.35", "0.74", "0.52", "0.88", "1.87", "15.00", "8.87",
+                                      "6.13", "40.87"}));
+}
+
+TEST_F(Calculate, AGreyedPayPalBoxDoesNotCount) {
+    enter_the_worked_example();
+    auto* paypal = h.control<QCheckBox>("chk_paypal");
+    paypal->setTristate(true);
+    paypal->setCheckState(Qt::PartiallyChecked);
+    h.click("cmd_calc");
+    EXPECT_EQ(h.text("txt_total_fee"), QStringLiteral("1.87"));
+}
+
+TEST_F(Calculate, OptionsReachTheListingFee) {
+    h.type("cmb_start_price", QStringLiteral("$25 - $49.99"));
+    h.click("chk_gallery");
+    h.click("chk_doublecat");
+    h.click("cmd_calc");
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("3.10"));
+
+    h.click("cmd_clear");
+    h.type("combo_num_pics", QStringLiteral("12"));
+    h.click("chk_pic_pack");
+    h.click("cmd_calc");
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("1.75"));
+
+    h.click("cmd_clear");
+    h.type("cmb_bin", QStringLiteral("$25 - $49.99"));
+    h.type("txt_reserve", QStringLiteral("212.35"));
+    h.click("cmd_calc");
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("5.92")); // 3.60 + 2.1235 + 0.20
+}
+
+TEST_F(Calculate, EnterInAFieldCalculatesWithoutLeavingIt) {
+    h.type("txt_end_price", QStringLiteral("100"));
+    h.press_enter();
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("0.25"));
+    EXPECT_EQ(h.text("txt_fvf"), QStringLiteral("3.37"));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+TEST_F(Calculate, EnterOnACheckBoxOrADropDownCalculatesToo) {
+    h.focus("chk_bold");
+    h.press_enter();
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("0.25"));
+    h.click("chk_bold");
+    h.focus("combo_num_pics");
+    h.press_enter();
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("1.25"));
+}
+
+TEST_F(Calculate, WithoutAnEndPriceTheSaleFiguresStay) {
+    h.type("txt_end_price", QStringLiteral("100"));
+    h.click("cmd_calc");
+    const QStringList first = results();
+    h.type("txt_end_price", QStringLiteral("None"));
+    h.click("chk_bold");
+    h.click("cmd_calc");
+    QStringList expected = first;
+    expected[0] = QStringLiteral("1.25");
+    EXPECT_EQ(results(), expected);
+}
+
+TEST_F(Calculate, AStartLabelOutsideTheScheduleIsReportedAndTheRunGoesOn) {
+    h.click("chk_bold");
+    h.type("cmb_start_price", QStringLiteral("cheap"));
+    h.type("txt_end_price", QStringLiteral("10")); // the selector's own check speaks first
+    EXPECT_EQ(h.take_boxes(), QList<Message>{error_box("Invalid Start price range entered")});
+    ASSERT_EQ(h.focused(), QStringLiteral("cmb_start_price"));
+    h.press_enter(); // Enter leaves the focus where it is: no check, the engine's notice
+    EXPECT_EQ(h.take_boxes(), QList<Message>{error_box("Invalid Start price range entered")});
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("1.00"));
+}
+
+TEST_F(Calculate, ATooLargeReserveIsNamedByItsFrame) {
+    h.type("txt_reserve", QStringLiteral("99999999999999999999"));
+    h.click("cmd_calc");
+    EXPECT_EQ(h.take_boxes(),
+              QList<Message>{error_box("The amount in Reserve is too large to calculate with.")});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_reserve"));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("99999999999999999999"));
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty());
+}
+
+TEST_F(Calculate, ATooLargePictureCountIsNamedByItsFrame) {
+    h.type("combo_num_pics", QStringLiteral("1e20"));
+    h.click("cmd_calc");
+    EXPECT_EQ(
+        h.take_boxes(),
+        QList<Message>{error_box("The amount in Picture Options is too large to calculate with.")});
+    EXPECT_EQ(h.focused(), QStringLiteral("combo_num_pics"));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("1e20"));
+}
+
+TEST_F(Calculate, ATooLargeEndPriceIsNamedByItsFrame) {
+    h.type("txt_end_price", QStringLiteral("1e20"));
+    h.type("txt_other_costs", QStringLiteral("2"));
+    h.click("cmd_calc");
+    EXPECT_EQ(h.take_boxes(), QList<Message>{error_box(
+                                  "The amount in Ending Price is too large to calculate with.")});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+}
+
+TEST_F(Calculate, AnUnreadableEndPriceGetsTheFieldsOwnPrompt) {
+    h.type("txt_end_price", QStringLiteral("12abc"));
+    h.press_enter(); // Enter: the field's own check never ran
+    EXPECT_EQ(h.take_boxes(),
+              QList<Message>{
+                  price_box("Please enter a valid price. You can None or 0 for no ending price.")});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("12abc"));
+}
+
+TEST_F(Calculate, AnUnreadableReserveGetsTheFieldsOwnPrompt) {
+    h.type("txt_reserve", QStringLiteral("Free"));
+    h.press_enter();
+    EXPECT_EQ(h.take_boxes(),
+              QList<Message>{price_box(
+                  "Please enter a valid amount. You can also enter none or 0 for no reserve")});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_reserve"));
+}
+
+TEST_F(Calculate, FiguresTooLargeTogetherLeaveTheFocusWhereItIs) {
+    h.type("txt_end_price", QStringLiteral("500000000000000"));
+    h.type("txt_ship_charged", QStringLiteral("500000000000000"));
+    h.press_enter();
+    EXPECT_EQ(h.take_boxes(),
+              QList<Message>{error_box("The figures are too large to calculate with.")});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_ship_charged"));
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("0.25"));
+    EXPECT_TRUE(h.text("txt_paypal_fee").isEmpty());
+}
+
+TEST_F(Calculate, TheRunReadsNumbersTheLocalesWay) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    h.type("txt_reserve", QStringLiteral("1.000"));
+    h.click("cmd_calc");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("14.80")); // 4.80 + 1 % of 1000
+}
+
+TEST_F(Calculate, ADisabledCalculateIgnoresEnter) {
+    h.control<QPushButton>("cmd_calc")->setEnabled(false);
+    h.focus("txt_reserve");
+    h.press_enter();
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty());
+}
+
+} // namespace
+} // namespace quillet::test

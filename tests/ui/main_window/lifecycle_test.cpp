@@ -1,0 +1,113 @@
+// "About", "E&xit" and the end of the program (Part 3.3).
+
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+// The open About dialogs.
+QList<QDialog*> about_dialogs() {
+    QList<QDialog*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("frmAbout") && w->isVisible())
+            out << static_cast<QDialog*>(w);
+    return out;
+}
+
+// Runs the application's own event loop until the program ends, as main()
+// does; fails after a few seconds instead of hanging.
+int run_until_the_program_ends() {
+    QTimer::singleShot(5000, [] {
+        ADD_FAILURE() << "the program did not end";
+        QCoreApplication::exit(99);
+    });
+    return QApplication::exec();
+}
+
+class Lifecycle : public testing::Test {
+protected:
+    WindowHarness h;
+};
+
+TEST_F(Lifecycle, AboutOpensOneModelessDialogWithoutAnOwner) {
+    h.trigger("About");
+    const QList<QDialog*> open = about_dialogs();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open[0]->parentWidget(), nullptr);
+    EXPECT_FALSE(open[0]->isModal());
+    EXPECT_TRUE(open[0]->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+TEST_F(Lifecycle, AboutTwiceBringsTheSameDialogToTheFront) {
+    h.trigger("About");
+    const QPointer<QDialog> first = about_dialogs().value(0);
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    h.trigger("About");
+    EXPECT_EQ(about_dialogs(), QList<QDialog*>{first.data()});
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first.data()));
+}
+
+TEST_F(Lifecycle, AboutAfterClosingShowsItAfresh) {
+    h.trigger("About");
+    QPointer<QDialog> first = about_dialogs().value(0);
+    ASSERT_TRUE(first);
+    first->close();
+    h.trigger("About"); // before the closed one is deleted
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    const QList<QDialog*> open = about_dialogs();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_TRUE(open[0]->isVisible());
+}
+
+TEST_F(Lifecycle, TheMainWindowWorksWhileAboutIsOpen) {
+    h.trigger("About");
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    h.type("txt_end_price", QStringLiteral("10"));
+    h.press_enter();
+    EXPECT_EQ(h.text("txt_paypal_fee"), QStringLiteral("0.59"));
+    EXPECT_EQ(about_dialogs().size(), 1);
+}
+
+TEST_F(Lifecycle, ClosingTheMainWindowLeavesAboutOpenUntilItIsClosed) {
+    h.trigger("About");
+    bool about_outlived_the_window = false;
+    QTimer::singleShot(0, [&] { h.window().close(); });
+    QTimer::singleShot(200, [&] {
+        const QList<QDialog*> open = about_dialogs();
+        about_outlived_the_window = !h.window().isVisible() && open.size() == 1;
+        for (QDialog* d : open)
+            d->close(); // the last window: the program ends
+    });
+    EXPECT_EQ(run_until_the_program_ends(), 0);
+    EXPECT_TRUE(about_outlived_the_window);
+}
+
+TEST_F(Lifecycle, ClosingTheMainWindowAloneEndsTheProgram) {
+    QTimer::singleShot(0, [&] { h.window().close(); });
+    EXPECT_EQ(run_until_the_program_ends(), 0);
+}
+
+TEST_F(Lifecycle, ExitEndsAtOnceAndClosesAboutWithoutAnyCheck) {
+    h.type("txt_reserve", QStringLiteral("not a price")); // would be rejected on leaving
+    h.trigger("About");
+    const QPointer<QDialog> about = about_dialogs().value(0);
+    ASSERT_TRUE(about);
+    QTimer::singleShot(0, [&] { h.trigger("Exit"); });
+    EXPECT_EQ(run_until_the_program_ends(), 0);
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+    WindowHarness::settle();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+} // namespace
+} // namespace quillet::test

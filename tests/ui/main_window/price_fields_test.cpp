@@ -1,0 +1,171 @@
+// The six price fields select their text on entry and check it when the focus
+// leaves them for another control (Part 2.1).
+
+#include "window_test_support.h"
+
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+struct Field {
+    const char* name;
+    const char* keyword;       // as the defaults write it
+    const char* other_keyword; // the keyword of the other fields, rejected here
+    const char* prompt;
+};
+
+class PriceField : public testing::TestWithParam<Field> {
+protected:
+    // Types into the field and moves on with Tab.
+    void leave_with(const QString& text) {
+        h.type(GetParam().name, text);
+        h.tab();
+    }
+
+    WindowHarness h;
+};
+
+TEST_P(PriceField, RejectedTextBringsTheBoxAndTheFocusBack) {
+    const Field& f = GetParam();
+    leave_with(QStringLiteral("12abc"));
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(f.prompt)});
+    EXPECT_EQ(h.focused(), QString::fromLatin1(f.name));
+    EXPECT_EQ(h.text(f.name), QStringLiteral("12abc"));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("12abc"));
+}
+
+TEST_P(PriceField, RejectsUntilTheTextPasses) {
+    const Field& f = GetParam();
+    leave_with(QStringLiteral("1.2.3"));
+    h.tab();
+    EXPECT_EQ(h.take_boxes(), (QList<Message>{price_box(f.prompt), price_box(f.prompt)}));
+    EXPECT_EQ(h.focused(), QString::fromLatin1(f.name));
+    leave_with(QStringLiteral("7"));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    EXPECT_NE(h.focused(), QString::fromLatin1(f.name));
+}
+
+TEST_P(PriceField, EmptyTextIsRejected) {
+    leave_with(QString());
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+}
+
+TEST_P(PriceField, KeywordPassesInAnyLetterCaseButNotWithBlanks) {
+    const QString keyword = QString::fromLatin1(GetParam().keyword);
+    for (const QString& text : {keyword, keyword.toLower(), keyword.toUpper()}) {
+        leave_with(text);
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << text.toStdString();
+        EXPECT_EQ(h.text(GetParam().name), text) << "the check changes no text";
+    }
+    for (const QString& text : {QLatin1Char(' ') + keyword, keyword + QLatin1Char(' ')}) {
+        leave_with(text);
+        EXPECT_EQ(h.take_boxes().size(), 1) << '"' << text.toStdString() << '"';
+    }
+}
+
+TEST_P(PriceField, TheOtherKeywordIsRejected) {
+    leave_with(QString::fromLatin1(GetParam().other_keyword));
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+}
+
+TEST_P(PriceField, NumbersPassExactlyAsTyped) {
+    for (const char* typed : {"0", "-3", "  12  ", "$5", "1,000.50", "12.5"}) {
+        leave_with(QString::fromLatin1(typed));
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << typed;
+        EXPECT_EQ(h.text(GetParam().name), QString::fromLatin1(typed));
+    }
+}
+
+TEST_P(PriceField, SelectsTheWholeTextOnEntry) {
+    h.control<QLineEdit>(GetParam().name)->setText(QStringLiteral("42.00"));
+    h.focus("chk_paypal");
+    h.focus(GetParam().name);
+    EXPECT_EQ(h.selected_text(), QStringLiteral("42.00"));
+}
+
+TEST_P(PriceField, ClickingAButtonAwayFromARejectedTextDropsTheClick) {
+    h.type(GetParam().name, QStringLiteral("abc"));
+    h.click("cmd_calc");
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+    EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "Calculate did not run";
+
+    h.click("cmd_clear");
+    EXPECT_EQ(h.take_boxes().size(), 1);
+    EXPECT_EQ(h.text(GetParam().name), QStringLiteral("abc")) << "Clear did not run";
+}
+
+TEST_P(PriceField, ClickingACheckBoxAwayChecksToo) {
+    h.type(GetParam().name, QStringLiteral("abc"));
+    h.click("chk_bold");
+    EXPECT_EQ(h.take_boxes().size(), 1);
+    EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+}
+
+TEST_P(PriceField, OpeningAMenuOrAnotherWindowIsNoLostFocus) {
+    h.type(GetParam().name, QStringLiteral("abc"));
+    h.trigger("About");
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    WindowHarness::settle();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+}
+
+TEST_P(PriceField, ComingBackFromAnotherWindowOntoAnotherControlChecks) {
+    h.type(GetParam().name, QStringLiteral("abc"));
+    h.trigger("About");
+    ASSERT_FALSE(h.window().isActiveWindow());
+    h.control("chk_paypal")->setFocus(Qt::MouseFocusReason); // the click that reactivates
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    WindowHarness::settle();
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+    EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, PriceField,
+    testing::Values(
+        Field{"txt_end_price", "None", "Free",
+              "Please enter a valid price. You can None or 0 for no ending price."},
+        Field{"txt_item_cost", "Free", "None",
+              "Please enter a valid price. You can also enter Free or 0 for no reserve."},
+        Field{"txt_other_costs", "None", "Free",
+              "Please enter a valid price. You can enter None or 0 for no costs."},
+        Field{"txt_reserve", "None", "Free",
+              "Please enter a valid amount. You can also enter none or 0 for no reserve"},
+        Field{"txt_ship_charged", "None", "Free",
+              "Please enter a valid price. You can enter None or 0 for no shipping charges."},
+        Field{"txt_ship_cost", "None", "Free",
+              "Please enter a valid price. You can enter None or 0 for no shipping costs."}),
+    [](const testing::TestParamInfo<Field>& info) { return std::string(info.param.name); });
+
+class PriceFields : public testing::Test {
+protected:
+    WindowHarness h;
+};
+
+TEST_F(PriceFields, ALocaleWithOtherSeparatorsChecksByItsOwnRules) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    h.type("txt_reserve", QStringLiteral("1.000,50"));
+    h.tab();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    h.type("txt_reserve", QStringLiteral("1,000.50"));
+    h.tab();
+    EXPECT_EQ(h.take_boxes().size(), 1);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+TEST_F(PriceFields, MovingBetweenTwoValidFieldsShowsNothing) {
+    for (int i = 0; i < 30; ++i)
+        h.tab();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+} // namespace
+} // namespace quillet::test

@@ -1,0 +1,167 @@
+// The help line follows the mouse (Part 3.2).
+
+#include "window_test_support.h"
+
+#include "ui/main_window/quick_help.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+struct Help {
+    const char* control;
+    const char* text;
+};
+
+class HelpText : public testing::TestWithParam<Help> {
+protected:
+    WindowHarness h;
+};
+
+TEST_P(HelpText, ShowsWhileThePointerIsOverItsControl) {
+    h.hover(GetParam().control);
+    EXPECT_EQ(h.text("lbl_help"), QString::fromUtf8(GetParam().text));
+    h.hover(GetParam().control, QPoint(5, 6)); // each move writes it again
+    EXPECT_EQ(h.text("lbl_help"), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, HelpText,
+    testing::Values(
+        Help{"chk_gallery", "Gallery displays a picture next to your listing, cost is 35 cents."},
+        Help{"chk_bold", "Displays your listing in bold type, cost is $1."},
+        Help{"chk_10day", "Extends your listing to 10 days, cost is 40 cents."},
+        Help{"chk_border",
+             "Surrounds your listing with a border to improve visibility, cost is $3."},
+        Help{"chk_highlight", "Highlights your listing for improved visibility, cost is $5."},
+        Help{"chk_gift", "Displays the gift service icon, cost is 25 cents."},
+        Help{"chk_doublecat", "Updates the cost if you plan to list in 2 catergories. All "
+                              "listing costs are doubled."},
+        Help{"chk_gfeatured", "Features your item in the gallery featured section. Cost is $19.95"},
+        Help{"chk_fplus", "Features your item in the featured section, cost is $19.95"},
+        Help{"chk_hfeatured", "Features your item on the eBaY hompepage, cost is $39.95"},
+        Help{"chk_pic_show", "Picture show displays your pictures at the top of your listing, "
+                             "Cost is 25 cents."},
+        Help{"chk_supersize", "Supersizes your pictures, cost is 75 cents."},
+        Help{"chk_pic_pack", "Picture pack includes Picture show and Supersize, cost is $1 for "
+                             "up to 6 pictures and $1.50 for up to 12."},
+        Help{"chk_paypal", "Uncheck to not count paypal fees as part of your cost. Useful if "
+                           "you receive payment in Cash or Check"},
+        Help{"txt_item_cost", "Enter the cost of your item."},
+        Help{"txt_reserve",
+             "Enter the reserve price for your item, enter 0 or None for no reserve."},
+        Help{"txt_end_price", "Enter your estimated end price for your item. Used to "
+                              "calculate final value fees e.t.c"},
+        Help{"txt_ship_charged", "Enter the amount you will charge for shipping."},
+        Help{"txt_ship_cost", "Enter the cost to ship your item."},
+        Help{"txt_other_costs", "Enter other costs associated with your sale (e.g handling, "
+                                "3rd party fees e.t.c)."}),
+    [](const testing::TestParamInfo<Help>& info) { return std::string(info.param.control); });
+
+class Emptying : public testing::TestWithParam<const char*> {
+protected:
+    WindowHarness h;
+};
+
+// Over a frame's own background (its caption area here) the line empties.
+TEST_P(Emptying, FrameBackgroundEmptiesTheLine) {
+    h.hover("chk_bold");
+    ASSERT_FALSE(h.text("lbl_help").isEmpty());
+    h.hover(GetParam(), QPoint(3, 3));
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, Emptying,
+                         testing::Values("quick_help", "fr_cost", "fr_start_price", "Frame2",
+                                         "Frame1", "fr_end_price", "fr_ship_charged",
+                                         "fr_ship_cost", "fr_other_costs", "fr_pic_options",
+                                         "fr_options", "fr_costs"));
+
+class Keeping : public testing::TestWithParam<const char*> {
+protected:
+    WindowHarness h;
+};
+
+// A label, a drop-down, a button and "Sub Title" have no help of their own.
+TEST_P(Keeping, ControlWithoutHelpKeepsTheLine) {
+    h.hover("txt_reserve");
+    const QString before = h.text("lbl_help");
+    ASSERT_FALSE(before.isEmpty());
+    h.hover(GetParam(), QPoint(4, 4));
+    EXPECT_EQ(h.text("lbl_help"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, Keeping,
+                         testing::Values("chk_sub", "Label1", "Label8", "lbl_list_fee", "lbl_help",
+                                         "cmb_start_price", "cmb_bin", "combo_num_pics", "cmd_calc",
+                                         "cmd_clear"));
+
+class QuickHelp : public testing::Test {
+protected:
+    WindowHarness h;
+};
+
+// The line is one row high; the longest text (Picture Pack's) must fit it.
+TEST_F(QuickHelp, EveryTextFitsTheLine) {
+    auto* line = h.control<QLabel>("lbl_help");
+    const QFontMetrics metrics(line->font());
+    for (const ui::HelpLine& help : ui::help_lines) {
+        const QString text = QString::fromUtf8(help.text.data(), help.text.size());
+        EXPECT_LE(metrics.horizontalAdvance(text), line->width()) << help.control;
+    }
+}
+
+TEST_F(QuickHelp, StartsEmpty) {
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+TEST_F(QuickHelp, FromGalleryOverSubTitleToTheGapBetweenTheBoxes) {
+    h.hover("chk_gallery");
+    h.hover("chk_sub");
+    EXPECT_EQ(h.text("lbl_help"),
+              QStringLiteral("Gallery displays a picture next to your listing, cost is 35 cents."));
+    // Between "Gallery" (ends at 1455 twips) and the first line (2160).
+    h.hover("fr_options", QPoint(1800 / 15, 400 / 15));
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+TEST_F(QuickHelp, ADisabledOptionCountsAsItsFrame) {
+    h.click("chk_gallery");
+    h.hover("chk_gfeatured");
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+    h.click("chk_gallery");
+    ASSERT_TRUE(h.enabled("chk_gfeatured"));
+    h.hover("chk_gfeatured", QPoint(7, 4));
+    EXPECT_EQ(h.text("lbl_help"),
+              QStringLiteral("Features your item in the gallery featured section. Cost is $19.95"));
+}
+
+TEST_F(QuickHelp, ResultFieldsAndLinesCountAsTheirFrame) {
+    for (const char* name : {"txt_list_fee", "txt_paypal_fee", "txt_profit", "Line1", "Line4"}) {
+        h.hover("txt_end_price");
+        h.hover(name, QPoint(0, 10));
+        EXPECT_TRUE(h.text("lbl_help").isEmpty()) << name;
+    }
+}
+
+TEST_F(QuickHelp, WindowBackgroundEmptiesTheLine) {
+    h.hover("txt_end_price");
+    h.hover_surface(QPoint(60, 7100 / 15)); // between the frames and the buttons
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+TEST_F(QuickHelp, CalculatingLeavesTheLineAndClearEmptiesIt) {
+    h.hover("chk_bold");
+    h.control<QPushButton>("cmd_calc")->click();
+    EXPECT_FALSE(h.text("lbl_help").isEmpty());
+    h.control<QPushButton>("cmd_clear")->click();
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+} // namespace
+} // namespace quillet::test

@@ -1,0 +1,181 @@
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+
+namespace {
+
+QApplication* application = nullptr;
+
+// The application goes before main() returns: torn down among the static
+// objects it would outlive Qt's own.
+class ApplicationEnvironment : public testing::Environment {
+public:
+    void TearDown() override {
+        delete application;
+        application = nullptr;
+    }
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+} // namespace
+
+void ensure_application() {
+    static int argc = 1;
+    static char name[] = "quillet_main_window_test";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) {
+        application = new QApplication(argc, argv);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+}
+
+Message price_box(const char* prompt) {
+    return {QString::fromUtf8(prompt), QStringLiteral("Incorrect Price Entered")};
+}
+
+Message error_box(const char* prompt) {
+    return {QString::fromUtf8(prompt), QStringLiteral("Error")};
+}
+
+WindowHarness::WindowHarness() {
+    ensure_application();
+    window_ = std::make_unique<Quillet_main>();
+    window_->set_warning_presenter(
+        [boxes = boxes_](QWidget*, const Message& message) { boxes->append(message); });
+    watchdog_.setInterval(50);
+    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && qobject_cast<QDialog*>(w) && !w->inherits("frmAbout")) {
+                ADD_FAILURE() << "unexpected dialog " << w->metaObject()->className() << " \""
+                              << w->windowTitle().toStdString() << "\"";
+                w->close();
+            }
+        }
+    });
+    watchdog_.start();
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
+WindowHarness::~WindowHarness() {
+    watchdog_.stop();
+    window_.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString WindowHarness::text(const char* name) const {
+    QWidget* w = control(name);
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return box->currentText();
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        return field->text();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    ADD_FAILURE() << "no text control " << name;
+    return {};
+}
+
+bool WindowHarness::ticked(const char* name) const {
+    return control<QCheckBox>(name)->checkState() == Qt::Checked;
+}
+
+bool WindowHarness::enabled(const char* name) const {
+    return control(name)->isEnabled();
+}
+
+void WindowHarness::settle() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void WindowHarness::focus(const char* name) {
+    control(name)->setFocus(Qt::TabFocusReason);
+    settle();
+}
+
+void WindowHarness::type(const char* name, const QString& text) {
+    focus(name);
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Delete);
+    QTest::keyClicks(target, text);
+}
+
+void WindowHarness::tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+}
+
+void WindowHarness::back_tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    settle();
+}
+
+void WindowHarness::click(const char* name) {
+    QTest::mouseClick(control(name), Qt::LeftButton);
+    settle();
+}
+
+void WindowHarness::press_enter() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+}
+
+void WindowHarness::trigger(const char* action) {
+    window_->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    settle();
+}
+
+void WindowHarness::hover(const char* name, QPoint at) {
+    QTest::mouseMove(control(name), at);
+    settle();
+}
+
+void WindowHarness::hover_surface(QPoint at) {
+    QTest::mouseMove(window_->centralWidget(), at);
+    settle();
+}
+
+QString WindowHarness::focused() const {
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        QWidget* parent = w->parentWidget();
+        if (parent && (parent == window_->centralWidget() || qobject_cast<QGroupBox*>(parent)))
+            return w->objectName();
+    }
+    return {};
+}
+
+QString WindowHarness::selected_text() const {
+    QWidget* w = QApplication::focusWidget();
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        return field->selectedText();
+    if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit())
+        return box->lineEdit()->selectedText();
+    return {};
+}
+
+QList<Message> WindowHarness::take_boxes() {
+    QList<Message> taken = *boxes_;
+    boxes_->clear();
+    return taken;
+}
+
+} // namespace quillet::test

@@ -1,0 +1,88 @@
+#pragma once
+
+// A main window for tests: on the offscreen platform with the locale pinned
+// to US English, its warning boxes recorded instead of shown, its controls
+// found by their specification names. A watchdog fails the test on any real
+// dialog other than the About dialog, and closes it so nothing waits.
+
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/prompts.h"
+
+#include <QList>
+#include <QLocale>
+#include <QPoint>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <ostream>
+
+namespace quillet::ui {
+// A failing comparison shows the box's words.
+inline void PrintTo(const Message& m, std::ostream* os) {
+    *os << "[" << m.title.toStdString() << "] " << m.text.toStdString();
+}
+} // namespace quillet::ui
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace quillet::test {
+
+using ui::Message;
+using ui::Quillet_main;
+
+// The application, created on first use, with the locale pinned.
+void ensure_application();
+
+// The box of a price field's check.
+Message price_box(const char* prompt);
+// An "Error" box.
+Message error_box(const char* prompt);
+
+class WindowHarness {
+public:
+    WindowHarness();
+    ~WindowHarness();
+
+    Quillet_main& window() { return *window_; }
+
+    // The control of that name, or null.
+    template <class T = QWidget> T* control(const char* name) const {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString text(const char* name) const; // a text field's, drop-down's or label's text
+    bool ticked(const char* name) const;
+    bool enabled(const char* name) const;
+
+    // Lets queued work (the focus checks) run.
+    static void settle();
+
+    // The user's actions.
+    void focus(const char* name);                           // the focus moves onto it
+    void type(const char* name, const QString& text);       // focus it, replace its text
+    void tab();                                             // Tab from the focused control
+    void back_tab();                                        // Shift+Tab
+    void click(const char* name);                           // mouse click, focus included
+    void press_enter();                                     // Enter on the focused control
+    void trigger(const char* action);                       // a menu entry
+    void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control
+    void hover_surface(QPoint at);                          // pointer over the client area
+
+    QString focused() const;       // the control that has the focus, or ""
+    QString selected_text() const; // the focused text's selection
+
+    // Boxes shown so far, oldest first; taking them empties the record.
+    QList<Message> take_boxes();
+
+private:
+    std::unique_ptr<Quillet_main> window_;
+    std::shared_ptr<QList<Message>> boxes_ = std::make_shared<QList<Message>>();
+    QTimer watchdog_;
+};
+
+} // namespace quillet::test

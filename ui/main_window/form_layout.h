@@ -1,0 +1,108 @@
+#pragma once
+
+// The controls of the main window and where they stand (Part 3.1). Every
+// control carries its specification name as its objectName, so tests and the
+// state binding find it by that name.
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quillet::ui {
+
+struct Controls {
+    QWidget* surface = nullptr; // the window's client area
+
+    QGroupBox* quick_help = nullptr;
+    QGroupBox* fr_cost = nullptr;
+    QGroupBox* fr_start_price = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* fr_end_price = nullptr;
+    QGroupBox* fr_ship_charged = nullptr;
+    QGroupBox* fr_ship_cost = nullptr;
+    QGroupBox* fr_other_costs = nullptr;
+    QGroupBox* fr_pic_options = nullptr;
+    QGroupBox* fr_options = nullptr;
+    QGroupBox* fr_costs = nullptr;
+
+    QLabel* lbl_help = nullptr;
+
+    // Price fields and band selectors.
+    QLineEdit* txt_item_cost = nullptr;
+    QComboBox* cmb_start_price = nullptr;
+    QComboBox* cmb_bin = nullptr;
+    QLineEdit* txt_reserve = nullptr;
+    QLineEdit* txt_end_price = nullptr;
+    QLineEdit* txt_ship_charged = nullptr;
+    QLineEdit* txt_ship_cost = nullptr;
+    QLineEdit* txt_other_costs = nullptr;
+
+    // Picture options.
+    QLabel* Label1 = nullptr;
+    QComboBox* combo_num_pics = nullptr;
+    QCheckBox* chk_pic_show = nullptr;
+    QCheckBox* chk_supersize = nullptr;
+    QCheckBox* chk_pic_pack = nullptr;
+
+    // Listing options.
+    QCheckBox* chk_gallery = nullptr;
+    QCheckBox* chk_bold = nullptr;
+    QCheckBox* chk_10day = nullptr;
+    QCheckBox* chk_border = nullptr;
+    QCheckBox* chk_sub = nullptr;
+    QCheckBox* chk_highlight = nullptr;
+    QCheckBox* chk_gift = nullptr;
+    QCheckBox* chk_doublecat = nullptr;
+    QCheckBox* chk_gfeatured = nullptr;
+    QCheckBox* chk_fplus = nullptr;
+    QCheckBox* chk_hfeatured = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+
+    // Results: disabled text fields that only the engine writes.
+    QLabel* lbl_list_fee = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* txt_list_fee = nullptr;
+    QLineEdit* txt_fvf = nullptr;
+    QLineEdit* Txt_ebay_fees = nullptr;
+    QLineEdit* txt_paypal_fee = nullptr;
+    QLineEdit* txt_total_fee = nullptr;
+    QLineEdit* txt_total_recv = nullptr;
+    QLineEdit* txt_total_spent = nullptr;
+    QLineEdit* txt_profit = nullptr;
+    QLineEdit* txt_profit_margin = nullptr;
+    QCheckBox* chk_paypal = nullptr;
+    QFrame* Line3 = nullptr;
+    QFrame* Line4 = nullptr;
+
+    QPushButton* cmd_calc = nullptr;
+    QPushButton* cmd_clear = nullptr;
+};
+
+// The client area's size in twips.
+inline constexpr int client_width_twips = 11910;
+inline constexpr int client_height_twips = 7815;
+
+// 15 twips make one pixel at 96 dots per inch; Qt's logical pixels are those.
+constexpr int pixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+// Builds every control on `surface` with its texts, geometry, fonts, colours,
+// enabled state and keyboard order, and returns them.
+Controls build_form(QWidget* surface);
+
+} // namespace quillet::ui

@@ -1,0 +1,68 @@
+#include "ui/main_window/quick_help.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace quillet::ui {
+
+namespace {
+
+// The control or frame a widget belongs to: an internal part of a control
+// (the edit part of a drop-down) counts as that control.
+QWidget* control_at(QWidget* surface, QWidget* w) {
+    while (w && w != surface && w->parentWidget() != surface &&
+           !qobject_cast<QGroupBox*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w;
+}
+
+} // namespace
+
+QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
+    : QObject(parent)
+    , surface_(controls.surface)
+    , line_(controls.lbl_help) {
+    for (const HelpLine& h : help_lines) {
+        auto* w = surface_->findChild<QWidget*>(
+            QString::fromUtf8(h.control.data(), static_cast<qsizetype>(h.control.size())));
+        Q_ASSERT(w);
+        texts_.insert(w, QString::fromUtf8(h.text.data(), static_cast<qsizetype>(h.text.size())));
+    }
+    surface_->setMouseTracking(true);
+    surface_->installEventFilter(this);
+    for (QWidget* w : surface_->findChildren<QWidget*>()) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+void QuickHelp::mouse_moved(const QPoint& pos) {
+    QWidget* under = surface_->childAt(pos);
+    QWidget* control = under ? control_at(surface_, under) : surface_;
+    if (!control->isEnabled())
+        control = control->parentWidget();
+    if (const auto it = texts_.constFind(control); it != texts_.constEnd())
+        line_->setText(*it);
+    else if (control == surface_ || qobject_cast<QGroupBox*>(control))
+        line_->clear();
+}
+
+// The event reaches the widget under the pointer and, when that widget does
+// not take it, its parents in turn; the line depends on the position only, so
+// handling every delivery gives the same result. Nothing is swallowed, so the
+// controls keep their own mouse handling.
+bool QuickHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->window() == surface_->window()) {
+            const QPoint local = static_cast<QMouseEvent*>(event)->position().toPoint();
+            mouse_moved(w == surface_ ? local : w->mapTo(surface_, local));
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quillet::ui
