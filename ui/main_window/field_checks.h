@@ -1,8 +1,8 @@
 #pragma once
 
-// The checks a price field or band selector runs when it loses the focus
-// (Parts 2.1 and 2.2). They only judge a text; the window shows the prompt and
-// gives the focus back. None alters the text.
+// The checks a price field or band selector runs when it loses the focus.
+// They only judge a text; the window shows the prompt and gives the focus
+// back. None alters the text.
 
 #include "engine/text_readings.h"
 #include "ui/main_window/prompts.h"

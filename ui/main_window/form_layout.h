@@ -1,7 +1,7 @@
 #pragma once
 
-// The controls of the main window and where they stand (Part 3.1). Every
-// control carries its specification name as its objectName, so tests and the
+// The controls of the main window and where they stand. Every
+// control carries its control name as its objectName, so tests and the
 // state binding find it by that name.
 
 class QCheckBox;

@@ -1,8 +1,7 @@
 #pragma once
 
-// Quillet_main, the only working window (Parts 3.1 to 3.3, with the checks
-// and interlocks of 2.1 to 2.3). Its handlers gather the controls, call the
-// fee engine, and write back:
+// Quillet_main, the only working window, with its checks and interlocks. Its
+// handlers gather the controls, call the fee engine, and write back:
 //
 //   cmd_calc_Click   controls -> WindowState -> quillet::calculate -> result fields;
 //                    the engine's notices and failures become warning boxes here
@@ -46,28 +45,31 @@ public:
     void set_warning_presenter(WarningPresenter presenter);
 
 private:
-    // Part 3.3.
+    // Load, Clear, About, Exit.
     void Form_Load();
     void set_defaults();
     void cmd_clear_Click();
     void About_Click();
     void Exit_Click();
 
-    // Part 1.2.
+    // Calculate.
     void cmd_calc_Click();
+    void default_button_pressed();
     void report_failure(const CalcOutcome& outcome);
 
-    // Part 2.3.
+    // Interlocks.
     void chk_gallery_Click();
     void chk_gfeatured_Click();
     void chk_pic_pack_Click();
 
-    // Parts 2.1 and 2.2: the GotFocus and LostFocus handlers of the six price
+    // The GotFocus and LostFocus handlers of the six price
     // fields and the two band selectors, each one routine over a table.
     void focus_changed(QWidget* old, QWidget* now);
     void control_GotFocus(QWidget* control);
     void control_LostFocus(QWidget* control);
     bool run_pending_checks();
+    bool check(QWidget* control);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void warn(const Message& message);
     void give_focus_to(QWidget* control);

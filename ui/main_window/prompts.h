@@ -29,7 +29,7 @@ namespace prompts {
 inline constexpr std::string_view error_title = "Error";
 inline constexpr std::string_view price_title = "Incorrect Price Entered";
 
-// The price fields' checks (Part 2.1).
+// The price fields' checks.
 inline constexpr Prompt end_price{
     "Please enter a valid price. You can None or 0 for no ending price.", price_title};
 inline constexpr Prompt item_cost{
@@ -43,8 +43,8 @@ inline constexpr Prompt ship_charged{
 inline constexpr Prompt ship_cost{
     "Please enter a valid price. You can enter None or 0 for no shipping costs.", price_title};
 
-// The band selectors' checks (Part 2.2); the first is also the listing-fee
-// stage's notice about a start label outside the schedule (Part 1.3).
+// The band selectors' checks; the first is also the listing-fee
+// stage's notice about a start label outside the schedule.
 inline constexpr Prompt invalid_start_range{"Invalid Start price range entered", error_title};
 inline constexpr Prompt invalid_bin{"Error: Invalid buy-it-now price entered.", error_title};
 

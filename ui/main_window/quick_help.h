@@ -1,6 +1,6 @@
 #pragma once
 
-// The help line (Part 3.2): as the mouse moves, lbl_help shows the sentence of
+// The help line: as the mouse moves, lbl_help shows the sentence of
 // the option or price field under the pointer, and empties over the window's
 // background or a frame's. Any other control (a label, a drop-down, a button,
 // "Sub Title") leaves the line as it is. A disabled control and a separator

@@ -1,6 +1,6 @@
 #pragma once
 
-// Binds the controls to the engine's window state record (Part 1.2): the
+// Binds the controls to the engine's window state record: the
 // record's members carry the controls' names, and the tables in the source
 // pair them one to one.
 

@@ -1,5 +1,5 @@
 // The starting-price and Buy-It-Now selectors check a typed text when the
-// focus leaves them; the picture count is never checked (Part 2.2).
+// focus leaves them; the picture count is never checked.
 
 #include "window_test_support.h"
 

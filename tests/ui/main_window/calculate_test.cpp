@@ -1,6 +1,6 @@
 // "Calculate" through the window: the controls go into the engine's record,
 // the nine results come back, and the engine's notices and failures become
-// warning boxes with the focus on the field at fault (Part 1.2).
+// warning boxes with the focus on the field at fault.
 
 #include "window_test_support.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 class Calculate : public testing::Test {
 protected:
-    // Enters the figures of Part 1.6's worked example and calculates.
+    // Enters the figures of the worked example and calculates.
     void enter_the_worked_example() {
         h.type("cmb_start_price", QStringLiteral("$1 - $9.99")); // listing fee 0.35
         h.type("txt_end_price", QStringLiteral("10.00"));
@@ -153,23 +153,30 @@ TEST_F(Calculate, ATooLargeEndPriceIsNamedByItsFrame) {
     EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
 }
 
-TEST_F(Calculate, AnUnreadableEndPriceGetsTheFieldsOwnPrompt) {
-    h.type("txt_end_price", QStringLiteral("12abc"));
-    h.press_enter(); // Enter: the field's own check never ran
-    EXPECT_EQ(h.take_boxes(),
-              QList<Message>{
-                  price_box("Please enter a valid price. You can None or 0 for no ending price.")});
+// The field's check passed it, but the strict reading of the payment fee
+// cannot: "1e400" is a number too large for any amount.
+TEST_F(Calculate, AnEndPriceBeyondAnyAmountIsNamedByItsFrame) {
+    h.type("txt_end_price", QStringLiteral("1e400"));
+    h.press_enter();
+    EXPECT_EQ(h.take_boxes(), QList<Message>{error_box(
+                                  "The amount in Ending Price is too large to calculate with.")});
     EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
-    EXPECT_EQ(h.selected_text(), QStringLiteral("12abc"));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("1e400"));
+    EXPECT_EQ(h.text("txt_list_fee"), QStringLiteral("0.25"));
+    EXPECT_TRUE(h.text("txt_paypal_fee").isEmpty());
 }
 
-TEST_F(Calculate, AnUnreadableReserveGetsTheFieldsOwnPrompt) {
-    h.type("txt_reserve", QStringLiteral("Free"));
+// A text no check has seen, because the field kept the focus, reaches the
+// engine only through a selector: Enter in a price field checks it first.
+TEST_F(Calculate, AnUnreadableReserveReachingTheEngineGetsTheFieldsOwnPrompt) {
+    h.control<QLineEdit>("txt_reserve")->setText(QStringLiteral("Free"));
+    h.focus("chk_bold");
     h.press_enter();
     EXPECT_EQ(h.take_boxes(),
               QList<Message>{price_box(
                   "Please enter a valid amount. You can also enter none or 0 for no reserve")});
     EXPECT_EQ(h.focused(), QStringLiteral("txt_reserve"));
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty());
 }
 
 TEST_F(Calculate, FiguresTooLargeTogetherLeaveTheFocusWhereItIs) {

@@ -1,4 +1,4 @@
-// The starting state, its lists, and "Clear" (Part 3.3).
+// The starting state, its lists, and "Clear".
 
 #include "window_test_support.h"
 

@@ -1,4 +1,4 @@
-// The judgements behind the focus checks (Parts 2.1 and 2.2) and the locale's
+// The judgements behind the focus checks and the locale's
 // number conventions, without a window.
 
 #include "window_test_support.h"

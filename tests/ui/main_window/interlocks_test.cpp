@@ -1,4 +1,4 @@
-// Options that exclude each other disable one another (Part 2.3).
+// Options that exclude each other disable one another.
 
 #include "window_test_support.h"
 

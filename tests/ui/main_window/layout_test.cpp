@@ -1,5 +1,5 @@
 // The window's controls, their places and looks, the keyboard order and the
-// menu (Part 3.1).
+// menu.
 
 #include "window_test_support.h"
 
@@ -20,7 +20,7 @@
 namespace quillet::test {
 namespace {
 
-// Twips to logical pixels, 15 to one; the figures below are the spec's twips.
+// Twips to logical pixels, 15 to one; the figures below are the layout's twips.
 QRect twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }

@@ -1,4 +1,4 @@
-// "About", "E&xit" and the end of the program (Part 3.3).
+// "About", "E&xit" and the end of the program.
 
 #include "window_test_support.h"
 

@@ -1,5 +1,5 @@
 // The six price fields select their text on entry and check it when the focus
-// leaves them for another control (Part 2.1).
+// leaves them for another control.
 
 #include "window_test_support.h"
 
@@ -86,23 +86,46 @@ TEST_P(PriceField, SelectsTheWholeTextOnEntry) {
     EXPECT_EQ(h.selected_text(), QStringLiteral("42.00"));
 }
 
-TEST_P(PriceField, ClickingAButtonAwayFromARejectedTextDropsTheClick) {
-    h.type(GetParam().name, QStringLiteral("abc"));
-    h.click("cmd_calc");
-    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
-    EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
-    EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "Calculate did not run";
-
-    h.click("cmd_clear");
-    EXPECT_EQ(h.take_boxes().size(), 1);
-    EXPECT_EQ(h.text(GetParam().name), QStringLiteral("abc")) << "Clear did not run";
+TEST_P(PriceField, ClickingCalculateAwayFromARejectedTextDropsTheClick) {
+    for (const bool slow : {false, true}) {
+        h.type(GetParam().name, QStringLiteral("abc"));
+        slow ? h.click_slowly("cmd_calc") : h.click("cmd_calc");
+        EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+        EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+        EXPECT_EQ(h.selected_text(), QStringLiteral("abc"));
+        EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "Calculate did not run";
+    }
 }
 
-TEST_P(PriceField, ClickingACheckBoxAwayChecksToo) {
-    h.type(GetParam().name, QStringLiteral("abc"));
-    h.click("chk_bold");
-    EXPECT_EQ(h.take_boxes().size(), 1);
+TEST_P(PriceField, ClickingClearAwayFromARejectedTextStillClears) {
+    for (const bool slow : {false, true}) {
+        h.click("chk_bold");
+        h.type(GetParam().name, QStringLiteral("abc"));
+        slow ? h.click_slowly("cmd_clear") : h.click("cmd_clear");
+        EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
+        EXPECT_EQ(h.text(GetParam().name), QString::fromLatin1(GetParam().keyword));
+        EXPECT_FALSE(h.ticked("chk_bold")) << "Clear ran once, fully";
+        EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+    }
+}
+
+TEST_P(PriceField, ClickingACheckBoxAwayFromARejectedTextDoesNotTickIt) {
+    for (const bool slow : {false, true}) {
+        h.type(GetParam().name, QStringLiteral("abc"));
+        slow ? h.click_slowly("chk_bold") : h.click("chk_bold");
+        EXPECT_EQ(h.take_boxes().size(), 1);
+        EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+        EXPECT_FALSE(h.ticked("chk_bold"));
+    }
+}
+
+TEST_P(PriceField, EnterOnARejectedTextShowsItsBoxAndCalculatesNothing) {
+    h.type(GetParam().name, QStringLiteral("12abc"));
+    h.press_enter();
+    EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)});
     EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+    EXPECT_EQ(h.selected_text(), QStringLiteral("12abc"));
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty());
 }
 
 TEST_P(PriceField, OpeningAMenuOrAnotherWindowIsNoLostFocus) {

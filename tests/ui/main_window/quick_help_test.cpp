@@ -1,4 +1,4 @@
-// The help line follows the mouse (Part 3.2).
+// The help line follows the mouse.
 
 #include "window_test_support.h"
 

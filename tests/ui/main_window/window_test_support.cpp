@@ -134,6 +134,14 @@ void WindowHarness::click(const char* name) {
     settle();
 }
 
+void WindowHarness::click_slowly(const char* name) {
+    QWidget* target = control(name);
+    QTest::mousePress(target, Qt::LeftButton);
+    settle();
+    QTest::mouseRelease(target, Qt::LeftButton);
+    settle();
+}
+
 void WindowHarness::press_enter() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     settle();

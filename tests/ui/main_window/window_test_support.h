@@ -2,7 +2,7 @@
 
 // A main window for tests: on the offscreen platform with the locale pinned
 // to US English, its warning boxes recorded instead of shown, its controls
-// found by their specification names. A watchdog fails the test on any real
+// found by their control names. A watchdog fails the test on any real
 // dialog other than the About dialog, and closes it so nothing waits.
 
 #include "ui/main_window/main_window.h"
@@ -68,6 +68,7 @@ public:
     void tab();                                             // Tab from the focused control
     void back_tab();                                        // Shift+Tab
     void click(const char* name);                           // mouse click, focus included
+    void click_slowly(const char* name);                    // press, let queued work run, release
     void press_enter();                                     // Enter on the focused control
     void trigger(const char* action);                       // a menu entry
     void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control

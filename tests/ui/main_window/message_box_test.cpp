@@ -1,0 +1,60 @@
+// One rejection driven through a real message box, to its end: the box the
+// user sees, its OK button, and the focus given back after it closes.
+
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+TEST(RealMessageBox, WarnsModallyAndGivesTheFocusBack) {
+    ensure_application();
+    Quillet_main window; // its own presenter: real boxes
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("txt_end_price"));
+    field->setFocus(Qt::TabFocusReason);
+    field->setText(QStringLiteral("12abc"));
+
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        seen = true;
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Incorrect Price Entered"));
+        EXPECT_EQ(
+            box->text(),
+            QStringLiteral("Please enter a valid price. You can None or 0 for no ending price."));
+        ASSERT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
+        EXPECT_TRUE(box->isModal());
+        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    });
+    poll.start();
+    QTimer::singleShot(10000, [] { QApplication::exit(1); }); // never hang
+
+    QTest::keyClick(field, Qt::Key_Tab); // the field loses the focus to the next control
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return seen && QApplication::activeModalWidget() == nullptr; }, 5000));
+    // The window's focus goes back to the field (offscreen, the window itself
+    // may wait for the platform to activate it again).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == field; }, 5000));
+    EXPECT_EQ(field->selectedText(), QStringLiteral("12abc"));
+    EXPECT_EQ(field->text(), QStringLiteral("12abc"));
+}
+
+} // namespace
+} // namespace quillet::test
