@@ -226,3 +226,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace quillet
+
+namespace quillet {
+namespace {
+
+// The conventions change how inputs are read strictly, never how results are
+// written: always a full stop and no group separator.
+TEST(Driver, GermanConventionsStillWriteResultsWithAFullStop) {
+    const NumberConventions german{",", ".", "\xE2\x82\xAC"};
+    WindowState s;
+    s.txt_reserve = "1.000,50 \xE2\x82\xAC"; // 1000.50 read strictly: fee 10.005
+    s.txt_end_price = "1.234,50";            // strictly 1234.50 for the payment fee ...
+    const auto run = testing_support::calculate_with(s, german);
+    ASSERT_TRUE(run.outcome.ok());
+    EXPECT_EQ(run.state.txt_list_fee, "14.80");   // 4.80 + 10.005, half to even
+    EXPECT_EQ(run.state.txt_paypal_fee, "36.10"); // 1234.50 x 0.029 + 0.30 = 36.1005
+    EXPECT_EQ(run.state.txt_fvf, "0.06");         // ... and leniently 1.234 elsewhere
+    EXPECT_EQ(run.state.txt_total_recv, "1.23");
+    for (const std::string& result : results(run.state))
+        EXPECT_EQ(result.find(','), std::string::npos) << result;
+}
+
+} // namespace
+} // namespace quillet
