@@ -1,6 +1,7 @@
 #include "ui/main_window/quick_help.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,7 +30,9 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
         auto* w = surface_->findChild<QWidget*>(
             QString::fromUtf8(h.control.data(), static_cast<qsizetype>(h.control.size())));
         Q_ASSERT(w);
-        texts_.insert(w, QString::fromUtf8(h.text.data(), static_cast<qsizetype>(h.text.size())));
+        lines_.insert(
+            w,
+            {QString::fromUtf8(h.text.data(), static_cast<qsizetype>(h.text.size())), {}, false});
     }
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
@@ -44,10 +47,29 @@ void QuickHelp::mouse_moved(const QPoint& pos) {
     QWidget* control = under ? control_at(surface_, under) : surface_;
     if (!control->isEnabled())
         control = control->parentWidget();
-    if (const auto it = texts_.constFind(control); it != texts_.constEnd())
-        line_->setText(*it);
+    if (const auto it = lines_.find(control); it != lines_.end())
+        show(*it);
     else if (control == surface_ || qobject_cast<QGroupBox*>(control))
         line_->clear();
+}
+
+// The line is one label row. With a wide font (real Verdana is wider than its
+// usual substitute) the longest sentence, 105 characters, could overrun it;
+// rather than cut or wrap it, the label's font steps down just enough for that
+// sentence, and every shorter one keeps the full size. Worked out once a line.
+void QuickHelp::show(Line& line) {
+    if (!base_font_)
+        base_font_ = line_->font();
+    if (!line.fitted) {
+        line.font = *base_font_;
+        const int room = line_->contentsRect().width();
+        while (QFontMetricsF(line.font).horizontalAdvance(line.text) > room &&
+               line.font.pointSizeF() > 6)
+            line.font.setPointSizeF(line.font.pointSizeF() - 0.25);
+        line.fitted = true;
+    }
+    line_->setFont(line.font);
+    line_->setText(line.text);
 }
 
 // The event reaches the widget under the pointer and, when that widget does

@@ -8,11 +8,13 @@
 
 #include "ui/main_window/form_layout.h"
 
+#include <QFont>
 #include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 class QPoint;
@@ -66,9 +68,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Line {
+        QString text;
+        QFont font; // the line's own font, or a smaller one where the text needs it
+        bool fitted = false;
+    };
+    void show(Line& line);
+
     QWidget* surface_;
     QLabel* line_;
-    QHash<const QWidget*, QString> texts_;
+    std::optional<QFont> base_font_; // the label's own, taken at the first line shown
+    QHash<const QWidget*, Line> lines_;
 };
 
 } // namespace quillet::ui

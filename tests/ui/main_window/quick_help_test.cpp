@@ -4,7 +4,7 @@
 
 #include "ui/main_window/quick_help.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 
@@ -106,14 +106,35 @@ protected:
     WindowHarness h;
 };
 
-// The line is one row high; the longest text (Picture Pack's) must fit it.
-TEST_F(QuickHelp, EveryTextFitsTheLine) {
+// The line is one row high: every text shows in full, in the label's own font
+// where it fits and in a just smaller one where the font is too wide for it.
+void expect_every_text_fits(WindowHarness& h) {
     auto* line = h.control<QLabel>("lbl_help");
-    const QFontMetrics metrics(line->font());
-    for (const ui::HelpLine& help : ui::help_lines) {
-        const QString text = QString::fromUtf8(help.text.data(), help.text.size());
-        EXPECT_LE(metrics.horizontalAdvance(text), line->width()) << help.control;
+    const QFont base = line->font();
+    const qreal room = line->contentsRect().width();
+    for (const ui::HelpLine& entry : ui::help_lines) {
+        const std::string name(entry.control);
+        h.hover(name.c_str());
+        ASSERT_EQ(line->text(), QString::fromUtf8(entry.text.data(), entry.text.size()));
+        EXPECT_LE(QFontMetricsF(line->font()).horizontalAdvance(line->text()), room) << name;
+        if (QFontMetricsF(base).horizontalAdvance(line->text()) <= room) {
+            EXPECT_EQ(line->font(), base) << name << " keeps the full size";
+        }
     }
+}
+
+TEST_F(QuickHelp, EveryTextFitsTheLine) {
+    expect_every_text_fits(h);
+}
+
+TEST_F(QuickHelp, AWiderFontStepsDownOnlyForTheTextsThatNeedIt) {
+    auto* line = h.control<QLabel>("lbl_help");
+    QFont wide = line->font();
+    wide.setPointSizeF(13); // wide enough that the longest lines overrun
+    line->setFont(wide);
+    expect_every_text_fits(h);
+    h.hover("chk_pic_pack");
+    EXPECT_LT(line->font().pointSizeF(), 13);
 }
 
 TEST_F(QuickHelp, StartsEmpty) {
