@@ -7,7 +7,9 @@
 #include "ui/about/about_dialog.h"
 #include "ui/about/app_icon.h"
 #include "ui/about/fonts.h"
+#include "ui/main_window/accessibility.h"
 #include "ui/main_window/field_checks.h"
+#include "ui/main_window/menu_keys.h"
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/state_binding.h"
@@ -86,6 +88,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     surface->setObjectName(QStringLiteral("Form"));
     setCentralWidget(surface);
     c_ = build_form(surface);
+    describe_controls(c_);
     new QuickHelp(c_, this);
     surface->installEventFilter(new DefaultButton(
         c_.cmd_calc, [this] { default_button_pressed(); }, this));
@@ -102,6 +105,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
+    open_menus_with_f10(*this);
 
     connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
