@@ -108,6 +108,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAccessibleName(QStringLiteral("Quillet: a pocket calculator")); // it takes focus
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     picIcon->setAlignment(Qt::AlignCenter);
