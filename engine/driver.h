@@ -1,4 +1,3 @@
-// it now, before anything else. (Temporary; the lead removes this line.)
 #pragma once
 
 // The calculation driver: one press of "Calculate".

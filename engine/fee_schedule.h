@@ -1,4 +1,3 @@
-// it now, before anything else. (Temporary; the lead removes this line.)
 #pragma once
 
 // The marketplace's fee schedule, built in as constants. The band labels are

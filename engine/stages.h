@@ -1,4 +1,3 @@
-// it now, before anything else. (Temporary; the lead removes this line.)
 #pragma once
 
 // The fee stages. Each reads the record's inputs and the result texts written

@@ -1,4 +1,3 @@
-// it now, before anything else. (Temporary; the lead removes this line.)
 #pragma once
 
 // The window state record: every control the fee engine reads or writes,
