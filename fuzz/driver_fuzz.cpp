@@ -1,0 +1,218 @@
+// The whole calculation on records built from the fuzzer's bytes, run one
+// after another on the same window state as a person would press
+// "Calculate". After every run:
+//  - each result field is empty or well formed, and the listing fee is never
+//    negative;
+//  - a failure names the stage, and the input at fault when there is one:
+//    a named input is at fault on its own, and with none named no input the
+//    stage reads is;
+//  - the stages before the failing one show figures, it and those after it
+//    show nothing; with the gate shut the sale figures stay as they were;
+//  - a second "Calculate" without changes shows the same, and so does a run
+//    on a copy of the same state.
+
+#include "fuzz_check.h"
+#include "record_decoder.h"
+#include "result_forms.h"
+
+#include "engine/conversions.h"
+#include "engine/driver.h"
+#include "engine/fee_schedule.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillet;
+using fuzz::require;
+
+using ResultField = std::string WindowState::*;
+
+struct StageResults {
+    Stage stage;
+    std::vector<ResultField> fields;
+    std::vector<InputField> inputs; // the amounts it reads that can be at fault
+};
+
+// In the driver's order.
+const std::array<StageResults, 8> stage_results{{
+    {Stage::listing_fee,
+     {&WindowState::txt_list_fee},
+     {InputField::txt_reserve, InputField::combo_num_pics}},
+    {Stage::paypal_fee,
+     {&WindowState::txt_paypal_fee},
+     {InputField::txt_end_price, InputField::txt_ship_charged}},
+    {Stage::final_value_fee,
+     {&WindowState::txt_fvf, &WindowState::Txt_ebay_fees},
+     {InputField::txt_end_price}},
+    {Stage::total_fees, {&WindowState::txt_total_fee}, {InputField::txt_other_costs}},
+    {Stage::total_received,
+     {&WindowState::txt_total_recv},
+     {InputField::txt_ship_charged, InputField::txt_end_price}},
+    {Stage::total_spent,
+     {&WindowState::txt_total_spent},
+     {InputField::txt_item_cost, InputField::txt_ship_cost}},
+    {Stage::profit, {&WindowState::txt_profit}, {}},
+    {Stage::margin, {&WindowState::txt_profit_margin}, {}},
+}};
+
+std::string describe(const WindowState& s) {
+    std::string out = "start=" + s.cmb_start_price + " reserve=" + s.txt_reserve +
+                      " bin=" + s.cmb_bin + " pics=" + s.combo_num_pics +
+                      " end=" + s.txt_end_price + " charged=" + s.txt_ship_charged +
+                      " item=" + s.txt_item_cost + " ship=" + s.txt_ship_cost +
+                      " other=" + s.txt_other_costs + " results=";
+    for (const StageResults& stage : stage_results)
+        for (ResultField field : stage.fields)
+            out += "[" + s.*field + "]";
+    return out;
+}
+
+// A lenient reading that cannot become money.
+bool lenient_out_of_range(const std::string& text) {
+    return !in_money_range(leading_number(text));
+}
+
+// Whether the input alone makes the stage fail, whatever the other inputs.
+bool at_fault(InputField field, Stage stage, const WindowState& s, const NumberConventions& c) {
+    switch (field) {
+    case InputField::txt_reserve:
+        return !is_keyword(s.txt_reserve, "None") && !money_from_text(s.txt_reserve, c).ok();
+    case InputField::combo_num_pics: {
+        const double extra = leading_number(s.combo_num_pics) - 1;
+        return !is_ticked(s.chk_pic_pack) && extra > 0 &&
+               !in_money_range(extra * extra_picture_rate);
+    }
+    case InputField::txt_end_price:
+        return stage == Stage::paypal_fee ? !money_from_text(s.txt_end_price, c).ok()
+                                          : lenient_out_of_range(s.txt_end_price);
+    case InputField::txt_ship_charged:
+        return !(stage == Stage::total_received && s.txt_ship_charged == "None") &&
+               lenient_out_of_range(s.txt_ship_charged);
+    case InputField::txt_item_cost:
+        return s.txt_item_cost != "Free" && lenient_out_of_range(s.txt_item_cost);
+    case InputField::txt_ship_cost:
+        return s.txt_ship_cost != "None" && lenient_out_of_range(s.txt_ship_cost);
+    case InputField::txt_other_costs:
+        return lenient_out_of_range(s.txt_other_costs);
+    case InputField::none:
+        break;
+    }
+    return false;
+}
+
+bool well_formed(ResultField field, const std::string& text) {
+    if (text.empty())
+        return true;
+    return field == &WindowState::txt_fvf ? fuzz::is_plain_cents_form(text)
+                                          : fuzz::is_cents_form(text);
+}
+
+bool same_results(const WindowState& a, const WindowState& b) {
+    return std::all_of(stage_results.begin(), stage_results.end(), [&](const StageResults& st) {
+        return std::all_of(st.fields.begin(), st.fields.end(),
+                           [&](ResultField f) { return a.*f == b.*f; });
+    });
+}
+
+bool same_outcome(const CalcOutcome& a, const CalcOutcome& b) {
+    return a.failure == b.failure && a.stage == b.stage && a.field == b.field;
+}
+
+bool in_insertion_table(const std::string& label) {
+    return std::any_of(insertion_fees.begin(), insertion_fees.end(),
+                       [&](const Band& band) { return band.label == label; });
+}
+
+struct Run {
+    WindowState state;
+    CalcOutcome outcome;
+    std::size_t notices = 0;
+};
+
+Run run(const WindowState& before, const NumberConventions& conventions) {
+    Run r{before, {}, 0};
+    const NoticeSink sink = [&r](Notice) { ++r.notices; };
+    r.outcome = calculate(r.state, conventions, sink);
+    return r;
+}
+
+void check_failure(const WindowState& before, const Run& r, const NumberConventions& c,
+                   std::size_t to_run, const std::string& what) {
+    const auto failing =
+        std::find_if(stage_results.begin(), stage_results.begin() + to_run,
+                     [&](const StageResults& st) { return st.stage == r.outcome.stage; });
+    require(failing != stage_results.begin() + to_run, "failure names a stage that did not run",
+            what);
+    const auto& inputs = failing->inputs;
+    if (r.outcome.field == InputField::none) {
+        require(r.outcome.failure != Failure::conversion, "conversion failure names no field",
+                what);
+        require(std::none_of(inputs.begin(), inputs.end(),
+                             [&](InputField f) { return at_fault(f, r.outcome.stage, before, c); }),
+                "failure names no field although an input is at fault", what);
+    } else {
+        require(std::find(inputs.begin(), inputs.end(), r.outcome.field) != inputs.end(),
+                "failure names a field the stage does not read", what);
+        require(at_fault(r.outcome.field, r.outcome.stage, before, c),
+                "failure names a field that is not at fault", what);
+    }
+    for (auto st = stage_results.begin(); st != stage_results.begin() + to_run; ++st)
+        for (ResultField f : st->fields)
+            require((r.state.*f).empty() == (st >= failing),
+                    st < failing ? "stage before the failure shows nothing"
+                                 : "failing or later stage shows a figure",
+                    what);
+}
+
+void check_run(const WindowState& before, const Run& r, const NumberConventions& c) {
+    const std::string what = describe(before) + " -> " + describe(r.state);
+    for (const StageResults& st : stage_results)
+        for (ResultField f : st.fields)
+            require(well_formed(f, r.state.*f), "result field not well formed", what);
+    require(!r.state.txt_list_fee.starts_with('-'), "negative listing fee", what);
+    require(r.notices <= 1, "more than one notice", what);
+    if (in_insertion_table(before.cmb_start_price))
+        require(r.notices == 0, "notice for a start label in the table", what);
+
+    const bool gate = sale_stages_run(before);
+    const std::size_t to_run = gate ? stage_results.size() : 1;
+    for (std::size_t i = to_run; i < stage_results.size(); ++i)
+        for (ResultField f : stage_results[i].fields)
+            require(r.state.*f == before.*f, "shut gate changed a sale figure", what);
+    if (!r.outcome.ok()) {
+        check_failure(before, r, c, to_run, what);
+        return;
+    }
+    for (std::size_t i = 0; i < to_run; ++i)
+        for (ResultField f : stage_results[i].fields)
+            require(!(r.state.*f).empty(), "stage ran but shows nothing", what);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    WindowState window;
+    for (const fuzz::FuzzRecord& record : fuzz::decode_records(bytes)) {
+        const WindowState before = fuzz::with_results_of(record.inputs, window);
+        const Run first = run(before, record.conventions);
+        check_run(before, first, record.conventions);
+
+        const Run copy = run(before, record.conventions);
+        const Run again = run(first.state, record.conventions);
+        const std::string what = describe(before);
+        require(same_results(copy.state, first.state) && same_outcome(copy.outcome, first.outcome),
+                "two runs on the same state differ", what);
+        require(same_results(again.state, first.state) &&
+                    same_outcome(again.outcome, first.outcome),
+                "a second Calculate changes the figures", what);
+        window = first.state;
+    }
+    return 0;
+}

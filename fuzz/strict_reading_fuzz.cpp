@@ -1,0 +1,126 @@
+// The strict reading on any bytes, under several sets of conventions:
+//  - the numeric test and the money conversion accept the same texts, the
+//    conversion failing only on the range;
+//  - an amount read comes back unchanged through the plain form;
+//  - under US conventions the amount is the text's decimal value (checked
+//    against strtod to within the double's precision);
+//  - a US text written with another set's separators reads the same there.
+
+#include "fuzz_check.h"
+
+#include "engine/text_forms.h"
+#include "engine/text_readings.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using quillet::Failure;
+using quillet::format_money_plain;
+using quillet::is_numeric_text;
+using quillet::money_from_text;
+using quillet::NumberConventions;
+using quillet::fuzz::require;
+
+const NumberConventions us{".", ",", "$"};
+
+struct Set {
+    NumberConventions conventions;
+    bool translatable; // the US separators map one to one onto this set's
+};
+
+// The window's sets for a few locales; the last is what it builds when a
+// locale's group separator equals its decimal point.
+const std::array<Set, 5> sets{{
+    {us, true},
+    {{",", ".", "\xE2\x82\xAC"}, true},            // German
+    {{",", "\xE2\x80\xAF", "\xE2\x82\xAC"}, true}, // French, narrow no-break space
+    {{".", "\xE2\x80\x99", "CHF"}, true},          // Swiss
+    {{",", "", "kr"}, false},                      // no grouping
+}};
+
+bool contains(std::string_view text, std::string_view token) {
+    return !token.empty() && text.find(token) != std::string_view::npos;
+}
+
+void check_same_acceptance(std::string_view text, const NumberConventions& c) {
+    const auto reading = money_from_text(text, c);
+    require(is_numeric_text(text, c) == (reading.failure != Failure::conversion),
+            "numeric test and money conversion disagree", text);
+    if (!reading.ok())
+        return;
+    const std::string plain = format_money_plain(reading.value);
+    const auto again = money_from_text(plain, us);
+    require(again.ok() && again.value == reading.value, "plain form does not read back", plain);
+}
+
+// The US text with this set's separators, or nothing when the text already
+// holds one of this set's own tokens and the mapping would not be one to one.
+bool translate(std::string_view text, const NumberConventions& c, std::string& out) {
+    for (std::string_view own :
+         {std::string_view(c.decimal_point), std::string_view(c.group_separator),
+          std::string_view(c.currency_symbol)})
+        if (own != "." && own != "," && own != "$" && contains(text, own))
+            return false;
+    out.clear();
+    for (char ch : text)
+        out += ch == '.' ? c.decimal_point : ch == ',' ? c.group_separator : std::string(1, ch);
+    return true;
+}
+
+void check_translation(std::string_view text, const Set& set) {
+    std::string translated;
+    if (!set.translatable || !translate(text, set.conventions, translated))
+        return;
+    const auto in_us = money_from_text(text, us);
+    const auto there = money_from_text(translated, set.conventions);
+    require(in_us.failure == there.failure && in_us.value == there.value,
+            "reads differently with other separators", translated);
+}
+
+// The US reading against strtod on the same digits. The double is only near
+// the decimal, so the counts may differ by what the double cannot hold.
+void check_us_value(std::string_view text) {
+    const auto reading = money_from_text(text, us);
+    if (reading.failure == Failure::conversion)
+        return;
+    std::string digits;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (text.substr(i, 2) == "\xC2\xA0")
+            ++i;
+        else if (c == 'd' || c == 'D')
+            digits += 'e';
+        else if (c != ' ' && c != '\t' && c != '$' && c != ',')
+            digits += c;
+    }
+    const double x = std::strtod(digits.c_str(), nullptr);
+    constexpr double range_edge = 922337203685477.5807;
+    if (!reading.ok()) {
+        require(std::fabs(x) >= range_edge - 1, "in-range amount refused", text);
+        return;
+    }
+    require(std::fabs(x) <= range_edge + 1, "out-of-range amount accepted", text);
+    const double count = x * 10000;
+    const double slack = 1 + 2 * (std::nextafter(std::fabs(count), HUGE_VAL) - std::fabs(count));
+    require(std::fabs(count - static_cast<double>(reading.value.count())) <= slack,
+            "amount is not the text's value", text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    for (const Set& set : sets) {
+        check_same_acceptance(text, set.conventions);
+        check_translation(text, set);
+    }
+    check_us_value(text);
+    return 0;
+}
