@@ -179,7 +179,6 @@ void paint_background(QWidget* w, const QColor& colour) {
 }
 
 void style_controls(const Controls& c) {
-    c.surface->setFont(font("Verdana", 9.75));
     c.combo_num_pics->setFont(font("MS Sans Serif", 8.25));
     c.txt_profit->setFont(font("Verdana", 9.75, true));
 
@@ -226,6 +225,9 @@ void set_keyboard_order(const Controls& c) {
 Controls build_form(QWidget* surface) {
     Controls c;
     c.surface = surface;
+    // The client area's font goes first: each control then starts with it,
+    // rather than every control being built once and re-laid out for a new font.
+    surface->setFont(font("Verdana", 9.75));
     for (const Placement& p : placements) {
         QWidget* parent = p.frame ? static_cast<QWidget*>(c.*(p.frame)) : surface;
         QWidget* built = std::visit(
