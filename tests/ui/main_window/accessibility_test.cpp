@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -63,15 +62,6 @@ QString announced(QAccessibleInterface* node) {
     }
     return node->text(QAccessible::Name);
 }
-
-const QStringList keyboard_order{
-    "txt_item_cost",    "cmb_start_price", "cmb_bin",         "txt_reserve",    "txt_end_price",
-    "txt_ship_charged", "txt_ship_cost",   "txt_other_costs", "combo_num_pics", "chk_pic_show",
-    "chk_supersize",    "chk_pic_pack",    "chk_gallery",     "chk_bold",       "chk_10day",
-    "chk_border",       "chk_sub",         "chk_highlight",   "chk_gift",       "chk_doublecat",
-    "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
-    "cmd_clear",
-};
 
 const QStringList result_fields{
     "txt_list_fee",   "txt_fvf",         "Txt_ebay_fees", "txt_paypal_fee",    "txt_total_fee",
@@ -195,32 +185,14 @@ TEST(AccessibleAlert, ARejectedPriceIsAnnouncedAsAnAlert) {
     field->setFocus(Qt::TabFocusReason);
     field->setText(QStringLiteral("abc"));
 
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll.stop();
-        seen = true;
+    RealBoxAnswerer answerer([](QMessageBox* box) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
         ASSERT_NE(node, nullptr);
         EXPECT_EQ(node->role(), QAccessible::AlertMessage);
-        box->done(QMessageBox::Ok);
     });
-    poll.start();
-    QTimer guard; // never hang: a box the poll missed is closed all the same
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-    });
-    guard.start(8000);
-
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return seen && QApplication::activeModalWidget() == nullptr; }, 5000));
+        [&] { return answerer.answered() && QApplication::activeModalWidget() == nullptr; }, 5000));
 }
 
 } // namespace

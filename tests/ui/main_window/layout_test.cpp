@@ -232,15 +232,6 @@ TEST_F(Window, OpensWithTheFocusAndTheWholeTextInTheItemCost) {
     EXPECT_EQ(h.selected_text(), QStringLiteral("Free"));
 }
 
-const QStringList keyboard_order{
-    "txt_item_cost",    "cmb_start_price", "cmb_bin",         "txt_reserve",    "txt_end_price",
-    "txt_ship_charged", "txt_ship_cost",   "txt_other_costs", "combo_num_pics", "chk_pic_show",
-    "chk_supersize",    "chk_pic_pack",    "chk_gallery",     "chk_bold",       "chk_10day",
-    "chk_border",       "chk_sub",         "chk_highlight",   "chk_gift",       "chk_doublecat",
-    "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
-    "cmd_clear",
-};
-
 TEST_F(Window, TabFollowsTheKeyboardOrderAndWraps) {
     QStringList visited{h.focused()};
     for (qsizetype i = 0; i < keyboard_order.size(); ++i) {

@@ -44,6 +44,37 @@ void ensure_application() {
     }
 }
 
+const QStringList keyboard_order{
+    "txt_item_cost",    "cmb_start_price", "cmb_bin",         "txt_reserve",    "txt_end_price",
+    "txt_ship_charged", "txt_ship_cost",   "txt_other_costs", "combo_num_pics", "chk_pic_show",
+    "chk_supersize",    "chk_pic_pack",    "chk_gallery",     "chk_bold",       "chk_10day",
+    "chk_border",       "chk_sub",         "chk_highlight",   "chk_gift",       "chk_doublecat",
+    "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
+    "cmd_clear",
+};
+
+RealBoxAnswerer::RealBoxAnswerer(std::function<void(QMessageBox*)> inspect)
+    : inspect_(std::move(inspect)) {
+    poll_.setInterval(20);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll_.stop();
+        answered_ = true;
+        inspect_(box);
+        if (box->isVisible())
+            box->done(QMessageBox::Ok);
+    });
+    poll_.start();
+    guard_.setSingleShot(true);
+    QObject::connect(&guard_, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    guard_.start(8000);
+}
+
 Message price_box(const char* prompt) {
     return {QString::fromUtf8(prompt), QStringLiteral("Incorrect Price Entered")};
 }

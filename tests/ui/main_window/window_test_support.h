@@ -10,11 +10,14 @@
 
 #include <QList>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -38,6 +41,24 @@ using ui::Quillet_main;
 
 // The application, created on first use, with the locale pinned.
 void ensure_application();
+
+// Every control Tab reaches, in order.
+extern const QStringList keyboard_order;
+
+// Answers the next real modal message box: `inspect` sees it, then it is
+// closed with OK. Boxes left over are closed after a few seconds, so a test
+// never hangs.
+class RealBoxAnswerer {
+public:
+    explicit RealBoxAnswerer(std::function<void(QMessageBox*)> inspect);
+    bool answered() const { return answered_; }
+
+private:
+    std::function<void(QMessageBox*)> inspect_;
+    QTimer poll_;
+    QTimer guard_;
+    bool answered_ = false;
+};
 
 // The box of a price field's check.
 Message price_box(const char* prompt);
