@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -35,6 +36,18 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 QT_END_NAMESPACE
 
 namespace quillet::test {
+
+namespace { // the test files' own table rows live in their unnamed namespace
+template <class Row>
+concept named_row = requires(const Row& r) {
+    { r.name } -> std::convertible_to<const char*>;
+};
+
+// Table rows print as their name in test names and failures, not as bytes.
+template <named_row Row> void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+} // namespace
 
 using ui::Message;
 using ui::Quillet_main;
