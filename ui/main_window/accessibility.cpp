@@ -1,5 +1,7 @@
 #include "ui/main_window/accessibility.h"
 
+#include "ui/main_window/qt_text.h"
+
 #include "ui/main_window/quick_help.h"
 
 #include <QCheckBox>
@@ -12,10 +14,6 @@
 namespace quillet::ui {
 
 namespace {
-
-QString qstring(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A caption as it is spoken: "Final Value Fees ($) :" reads "Final Value Fees ($)".
 QString spoken(QString caption) {

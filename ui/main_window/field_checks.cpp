@@ -1,5 +1,7 @@
 #include "ui/main_window/field_checks.h"
 
+#include "ui/main_window/qt_text.h"
+
 #include "engine/fee_schedule.h"
 
 #include <algorithm>
@@ -7,10 +9,6 @@
 namespace quillet::ui {
 
 namespace {
-
-QString qstring(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 template <std::size_t N> bool is_band_label(const QString& text, const std::array<Band, N>& bands) {
     return std::any_of(bands.begin(), bands.end(),

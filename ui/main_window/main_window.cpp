@@ -1,5 +1,7 @@
 #include "ui/main_window/main_window.h"
 
+#include "ui/main_window/qt_text.h"
+
 #include "engine/driver.h"
 #include "engine/fee_schedule.h"
 #include "engine/stages.h"
@@ -32,10 +34,6 @@
 namespace quillet::ui {
 
 namespace {
-
-QString qstring(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void show_warning_box(QWidget* parent, const Message& message) {
     QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, parent);

@@ -1,5 +1,7 @@
 #include "ui/main_window/quick_help.h"
 
+#include "ui/main_window/qt_text.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -27,12 +29,9 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     , surface_(controls.surface)
     , line_(controls.lbl_help) {
     for (const HelpLine& h : help_lines) {
-        auto* w = surface_->findChild<QWidget*>(
-            QString::fromUtf8(h.control.data(), static_cast<qsizetype>(h.control.size())));
+        auto* w = surface_->findChild<QWidget*>(qstring(h.control));
         Q_ASSERT(w);
-        lines_.insert(
-            w,
-            {QString::fromUtf8(h.text.data(), static_cast<qsizetype>(h.text.size())), {}, false});
+        lines_.insert(w, {qstring(h.text), {}, false});
     }
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);

@@ -1,0 +1,16 @@
+#pragma once
+
+// The tables (fee bands, prompts, help lines) hold UTF-8 string views; the
+// widgets want QString.
+
+#include <QString>
+
+#include <string_view>
+
+namespace quillet::ui {
+
+inline QString qstring(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace quillet::ui
