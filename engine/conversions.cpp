@@ -28,6 +28,30 @@ std::optional<Currency> money_from_double(double x) {
     return Currency::from_count(count);
 }
 
+std::optional<Currency> add_rounded(Currency sum, double x) {
+    if (!in_money_range(x))
+        return std::nullopt;
+    // 2x is exact. Its count of ten-thousandths, cut toward zero, is twice
+    // x's whole count, plus one when x's rest reaches half a count; the rest
+    // is exactly half when that odd count has nothing after it.
+    const auto twice = detail::round_double(2 * x, 4, detail::RoundMode::toward_zero);
+    const std::string digits = twice.whole + twice.fraction;
+    unsigned long long doubled = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), doubled);
+    if (ec != std::errc())
+        return std::nullopt;
+    const std::int64_t step = x < 0 ? -1 : 1;
+    const auto total =
+        checked_add(sum, Currency::from_count(static_cast<std::int64_t>(doubled / 2) * step));
+    const bool half_or_more = doubled % 2 == 1;
+    if (!total || !half_or_more)
+        return total;
+    const bool exactly_half = !twice.inexact;
+    if (exactly_half && total->count() % 2 == 0)
+        return total;
+    return checked_add(*total, Currency::from_count(step));
+}
+
 double money_to_double(Currency m) {
     constexpr std::int64_t exact_in_double = 1LL << 53;
     if (m.count() <= exact_in_double && m.count() >= -exact_in_double)

@@ -13,6 +13,12 @@ namespace quillet {
 // (31.55 x 0.029 + 0.3 is 1.21494999... as a double: 1.2149, not 1.2150.)
 std::optional<Currency> money_from_double(double x);
 
+// The nearest ten-thousandth to sum + x, taken with x's exact binary value,
+// so that the sum is rounded once: 5.6113 + 0.09375 gives 5.7050 (a tie, to
+// even), where rounding 0.09375 on its own first would give 5.7051. Empty
+// when x or the result lies outside the money range.
+std::optional<Currency> add_rounded(Currency sum, double x);
+
 // The nearest double to the money value.
 double money_to_double(Currency m);
 

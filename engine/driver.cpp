@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "price_reading.h"
+
 #include <array>
 #include <initializer_list>
 
@@ -29,14 +31,14 @@ const std::array<StageEntry, 8> stages{{
 
 } // namespace
 
-bool sale_stages_run(const WindowState& state) {
-    return state.txt_end_price != "None" && leading_number(state.txt_end_price) != 0;
+bool sale_stages_run(const WindowState& state, const NumberConventions& conventions) {
+    return !read_price(state.txt_end_price, keyword_none, conventions).is_zero();
 }
 
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
                       const NoticeSink& notify) {
     const StageContext context{conventions, notify};
-    const std::size_t to_run = sale_stages_run(state) ? stages.size() : 1;
+    const std::size_t to_run = sale_stages_run(state, conventions) ? stages.size() : 1;
     for (std::size_t i = 0; i < to_run; ++i) {
         const CalcOutcome outcome = stages[i].run(state, context);
         if (outcome.ok())

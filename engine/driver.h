@@ -3,7 +3,7 @@
 // The calculation driver: one press of "Calculate".
 //
 //   calc_listing_fee          always          -> txt_list_fee
-//   -- gate: end price not "None" and its leading number not 0 --
+//   -- gate: end price not "None" and its amount not 0 --
 //   calc_paypal_fee           payment fee     -> txt_paypal_fee
 //   calc_final_value_fee      final value fee -> txt_fvf, Txt_ebay_fees
 //   calc_total_fees           totals          -> txt_total_fee
@@ -27,7 +27,8 @@ namespace quillet {
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
                       const NoticeSink& notify);
 
-// The gate on the end price.
-bool sale_stages_run(const WindowState& state);
+// The gate on the end price: open unless its text is "None" or its amount,
+// read as every stage reads it, is 0.
+bool sale_stages_run(const WindowState& state, const NumberConventions& conventions);
 
 } // namespace quillet

@@ -25,9 +25,9 @@ std::optional<Currency> tier_fee(Currency end_price) {
 
 } // namespace
 
-CalcOutcome calc_final_value_fee(WindowState& s, const StageContext&) {
+CalcOutcome calc_final_value_fee(WindowState& s, const StageContext& ctx) {
     constexpr Stage stage = Stage::final_value_fee;
-    const auto end_price = detail::lenient_money(s.txt_end_price);
+    const auto end_price = read_price(s.txt_end_price, keyword_none, ctx.conventions).as_money();
     if (!end_price)
         return detail::out_of_range(stage, InputField::txt_end_price);
     const auto fee = tier_fee(*end_price);

@@ -51,7 +51,7 @@ CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
 
     // Any letter case of the keyword means no reserve, and so does an amount
     // of 0 or below: the field's help offers 0 for no reserve.
-    if (!is_keyword(s.txt_reserve, "None")) {
+    if (!is_keyword(s.txt_reserve, keyword_none)) {
         const MoneyReading reserve = money_from_text(s.txt_reserve, ctx.conventions);
         if (!reserve.ok())
             return {reserve.failure, stage, InputField::txt_reserve};
@@ -82,10 +82,11 @@ CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
         sum = *checked_add(sum, pictures > picture_pack_small_limit ? picture_pack_large_fee
                                                                     : picture_pack_fee);
     if (extra_pictures > 0 && !is_ticked(s.chk_pic_pack)) {
-        const auto charge = money_from_double(extra_pictures * extra_picture_rate);
-        if (!charge)
+        // Rounded once, together with the sum it joins.
+        const double charge = extra_pictures * extra_picture_rate;
+        if (!in_money_range(charge))
             return detail::out_of_range(stage, InputField::combo_num_pics);
-        const auto with_charge = checked_add(sum, *charge);
+        const auto with_charge = add_rounded(sum, charge);
         if (!with_charge)
             return detail::out_of_range(stage);
         sum = *with_charge;

@@ -3,6 +3,7 @@
 // Small readings shared by the stages. Internal to the engine.
 
 #include "conversions.h"
+#include "price_reading.h"
 #include "stages.h"
 #include "text_readings.h"
 
@@ -11,19 +12,15 @@
 
 namespace quillet::detail {
 
-// A field through the leading number, as money; empty when out of range.
+// A result read back through the leading number, as money; empty when out of
+// range. Results are written with a full stop and no separators, so this
+// reads them exactly as shown.
 inline std::optional<Currency> lenient_money(std::string_view text) {
     return money_from_double(leading_number(text));
 }
 
-// As lenient_money, but the exact keyword counts as 0 without being parsed.
-inline std::optional<Currency> lenient_money_or_keyword(std::string_view text,
-                                                        std::string_view keyword) {
-    return text == keyword ? std::optional<Currency>(Currency{}) : lenient_money(text);
-}
-
-// A field through the leading number, as a double; empty when the figure is
-// infinite or outside the money range.
+// A result read back through the leading number, as a double; empty when the
+// figure is infinite or outside the money range.
 inline std::optional<double> lenient_double(std::string_view text) {
     const double x = leading_number(text);
     return in_money_range(x) ? std::optional<double>(x) : std::nullopt;

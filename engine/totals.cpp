@@ -8,13 +8,12 @@ namespace quillet {
 
 using detail::lenient_double;
 using detail::lenient_money;
-using detail::lenient_money_or_keyword;
 using detail::out_of_range;
 using detail::succeeded;
 
-CalcOutcome calc_total_fees(WindowState& s, const StageContext&) {
+CalcOutcome calc_total_fees(WindowState& s, const StageContext& ctx) {
     constexpr Stage stage = Stage::total_fees;
-    const auto other = lenient_double(s.txt_other_costs);
+    const auto other = read_price(s.txt_other_costs, keyword_none, ctx.conventions).as_double();
     if (!other)
         return out_of_range(stage, InputField::txt_other_costs);
     const auto listing = lenient_double(s.txt_list_fee);
@@ -32,12 +31,12 @@ CalcOutcome calc_total_fees(WindowState& s, const StageContext&) {
     return succeeded(stage);
 }
 
-CalcOutcome calc_total_received(WindowState& s, const StageContext&) {
+CalcOutcome calc_total_received(WindowState& s, const StageContext& ctx) {
     constexpr Stage stage = Stage::total_received;
-    const auto shipping = lenient_money_or_keyword(s.txt_ship_charged, "None");
+    const auto shipping = read_price(s.txt_ship_charged, keyword_none, ctx.conventions).as_money();
     if (!shipping)
         return out_of_range(stage, InputField::txt_ship_charged);
-    const auto end_price = lenient_money(s.txt_end_price);
+    const auto end_price = read_price(s.txt_end_price, keyword_none, ctx.conventions).as_money();
     if (!end_price)
         return out_of_range(stage, InputField::txt_end_price);
     const auto received = checked_add(*shipping, *end_price);
@@ -47,15 +46,15 @@ CalcOutcome calc_total_received(WindowState& s, const StageContext&) {
     return succeeded(stage);
 }
 
-CalcOutcome calc_total_spent(WindowState& s, const StageContext&) {
+CalcOutcome calc_total_spent(WindowState& s, const StageContext& ctx) {
     constexpr Stage stage = Stage::total_spent;
-    const auto item = lenient_money_or_keyword(s.txt_item_cost, "Free");
+    const auto item = read_price(s.txt_item_cost, keyword_free, ctx.conventions).as_money();
     if (!item)
         return out_of_range(stage, InputField::txt_item_cost);
     const auto fees = lenient_money(s.txt_total_fee);
     if (!fees)
         return out_of_range(stage);
-    const auto shipping = lenient_money_or_keyword(s.txt_ship_cost, "None");
+    const auto shipping = read_price(s.txt_ship_cost, keyword_none, ctx.conventions).as_money();
     if (!shipping)
         return out_of_range(stage, InputField::txt_ship_cost);
     const auto item_and_fees = checked_add(*item, *fees);

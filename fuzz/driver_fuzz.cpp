@@ -9,7 +9,9 @@
 //  - the stages before the failing one show figures, it and those after it
 //    show nothing; with the gate shut the sale figures stay as they were;
 //  - a second "Calculate" without changes shows the same, and so does a run
-//    on a copy of the same state.
+//    on a copy of the same state;
+//  - a price that reads as a number as a whole gives the same figures as the
+//    same amount written plainly: every stage and the gate see one amount.
 
 #include "fuzz_check.h"
 #include "record_decoder.h"
@@ -18,6 +20,7 @@
 #include "engine/conversions.h"
 #include "engine/driver.h"
 #include "engine/fee_schedule.h"
+#include "engine/price_reading.h"
 
 #include <algorithm>
 #include <array>
@@ -73,16 +76,17 @@ std::string describe(const WindowState& s) {
     return out;
 }
 
-// A lenient reading that cannot become money.
-bool lenient_out_of_range(const std::string& text) {
-    return !in_money_range(leading_number(text));
+// A price whose amount cannot become money.
+bool price_out_of_range(const std::string& text, std::string_view keyword,
+                        const NumberConventions& c) {
+    return !read_price(text, keyword, c).as_money();
 }
 
 // Whether the input alone makes the stage fail, whatever the other inputs.
 bool at_fault(InputField field, Stage stage, const WindowState& s, const NumberConventions& c) {
     switch (field) {
     case InputField::txt_reserve:
-        return !is_keyword(s.txt_reserve, "None") && !money_from_text(s.txt_reserve, c).ok();
+        return !is_keyword(s.txt_reserve, keyword_none) && !money_from_text(s.txt_reserve, c).ok();
     case InputField::combo_num_pics: {
         const double extra = leading_number(s.combo_num_pics) - 1;
         return !is_ticked(s.chk_pic_pack) && extra > 0 &&
@@ -90,20 +94,32 @@ bool at_fault(InputField field, Stage stage, const WindowState& s, const NumberC
     }
     case InputField::txt_end_price:
         return stage == Stage::paypal_fee ? !money_from_text(s.txt_end_price, c).ok()
-                                          : lenient_out_of_range(s.txt_end_price);
+                                          : price_out_of_range(s.txt_end_price, keyword_none, c);
     case InputField::txt_ship_charged:
-        return !(stage == Stage::total_received && s.txt_ship_charged == "None") &&
-               lenient_out_of_range(s.txt_ship_charged);
+        return price_out_of_range(s.txt_ship_charged, keyword_none, c);
     case InputField::txt_item_cost:
-        return s.txt_item_cost != "Free" && lenient_out_of_range(s.txt_item_cost);
+        return price_out_of_range(s.txt_item_cost, keyword_free, c);
     case InputField::txt_ship_cost:
-        return s.txt_ship_cost != "None" && lenient_out_of_range(s.txt_ship_cost);
+        return price_out_of_range(s.txt_ship_cost, keyword_none, c);
     case InputField::txt_other_costs:
-        return lenient_out_of_range(s.txt_other_costs);
+        return price_out_of_range(s.txt_other_costs, keyword_none, c);
     case InputField::none:
         break;
     }
     return false;
+}
+
+// The same state with every price that reads as a number written as its
+// whole count of ten-thousandths with an exponent ("12345E-4"), which every
+// reading of a text, strict or lenient, takes at the same amount.
+WindowState with_prices_canonical(WindowState s, const NumberConventions& c) {
+    for (std::string* price : {&s.txt_end_price, &s.txt_ship_charged, &s.txt_item_cost,
+                               &s.txt_ship_cost, &s.txt_other_costs}) {
+        const MoneyReading amount = money_from_text(*price, c);
+        if (amount.ok())
+            *price = std::to_string(amount.value.count()) + "E-4";
+    }
+    return s;
 }
 
 bool well_formed(ResultField field, const std::string& text) {
@@ -180,7 +196,7 @@ void check_run(const WindowState& before, const Run& r, const NumberConventions&
     if (in_insertion_table(before.cmb_start_price))
         require(r.notices == 0, "notice for a start label in the table", what);
 
-    const bool gate = sale_stages_run(before);
+    const bool gate = sale_stages_run(before, c);
     const std::size_t to_run = gate ? stage_results.size() : 1;
     for (std::size_t i = to_run; i < stage_results.size(); ++i)
         for (ResultField f : stage_results[i].fields)
@@ -212,6 +228,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(same_results(again.state, first.state) &&
                     same_outcome(again.outcome, first.outcome),
                 "a second Calculate changes the figures", what);
+        // A price that reads as a number means the same amount to every
+        // stage and to the gate, however it was written.
+        const Run canonical =
+            run(with_prices_canonical(before, record.conventions), record.conventions);
+        require(same_results(canonical.state, first.state) &&
+                    same_outcome(canonical.outcome, first.outcome),
+                "a price that reads as a number means different amounts to the stages", what);
         window = first.state;
     }
     return 0;

@@ -43,6 +43,42 @@ TEST(Driver, FullRunWithPaypalTickedAndUnticked) {
                                                             "15.00", "8.87", "6.13", "40.87"}));
 }
 
+// A price the field check accepts means what the user typed in every stage:
+// each form gives the nine figures of the same amount typed plainly.
+TEST(Driver, EveryPriceFieldReadsItsTextAsTyped) {
+    const struct {
+        const char* name;
+        std::string WindowState::*member;
+    } prices[] = {{"txt_end_price", &WindowState::txt_end_price},
+                  {"txt_ship_charged", &WindowState::txt_ship_charged},
+                  {"txt_item_cost", &WindowState::txt_item_cost},
+                  {"txt_ship_cost", &WindowState::txt_ship_cost},
+                  {"txt_other_costs", &WindowState::txt_other_costs}};
+    const struct {
+        const char* typed;
+        const char* plain;
+    } forms[] = {{"1,000.00", "1000"}, {"$1,250.00", "1250"}, {"$-5", "-5"}, {"-$5", "-5"},
+                 {"2.5E2", "250"},     {"0.00005", "0"},      {"none", "0"}};
+    for (const auto& price : prices) {
+        for (const auto& form : forms) {
+            SCOPED_TRACE(std::string(form.typed) + " in " + price.name);
+            WindowState typed = full_run_inputs();
+            typed.*price.member = form.typed;
+            WindowState plain = full_run_inputs();
+            plain.*price.member = form.plain;
+            EXPECT_EQ(results(calculate_with(typed).state), results(calculate_with(plain).state));
+        }
+    }
+}
+
+TEST(Driver, GroupedEndPriceGivesTheFiguresOfItsAmount) {
+    WindowState s;
+    s.txt_end_price = "$1,250.00";
+    EXPECT_EQ(results(calculate_with(s).state),
+              (std::vector<std::string>{"0.25", "36.55", "31.87", "32.12", "68.67", "1250.00",
+                                        "68.67", "1181.33", "94.51"}));
+}
+
 struct GateRow {
     const char* name;
     const char* end_price;
@@ -56,7 +92,7 @@ TEST_P(Gate, DecidesWhetherSaleStagesRun) {
     s.txt_end_price = GetParam().end_price;
     s.txt_paypal_fee = "stale";
     const auto run = calculate_with(s);
-    EXPECT_EQ(sale_stages_run(s), GetParam().runs);
+    EXPECT_EQ(sale_stages_run(s, {}), GetParam().runs);
     EXPECT_EQ(run.state.txt_paypal_fee != "stale", GetParam().runs);
     EXPECT_EQ(run.state.txt_list_fee, "0.25"); // the listing fee always runs
 }
@@ -66,9 +102,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(GateRow{"keyword", "None", false}, GateRow{"lower_keyword", "none", false},
                     GateRow{"capital_keyword", "NONE", false}, GateRow{"zero", "0", false},
                     GateRow{"zero_cents", "0.00", false}, GateRow{"minus_zero", "-0", false},
-                    GateRow{"dollar", "$5", false}, GateRow{"grouped", "1,000", true},
-                    GateRow{"tiny", "0.001", true}, GateRow{"negative", "-5", true},
-                    GateRow{"leading_blank", " 25", true}, GateRow{"empty", "", false}),
+                    GateRow{"dollar", "$5", true}, GateRow{"dollar_grouped", "$1,250.00", true},
+                    GateRow{"grouped", "1,000", true}, GateRow{"tiny", "0.001", true},
+                    GateRow{"below_a_count", "0.00005", false}, // a tie, to the even count 0
+                    GateRow{"negative", "-5", true}, GateRow{"leading_blank", " 25", true},
+                    GateRow{"empty", "", false}, GateRow{"trailing_letters", "0abc", false},
+                    GateRow{"trailing_letters_nonzero", "0.5abc", true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Driver, ShutGateKeepsEarlierSaleFigures) {
@@ -127,7 +166,7 @@ TEST_P(Failures, StopAndEmptyFromFailingStage) {
           &s.txt_total_recv, &s.txt_total_spent, &s.txt_profit, &s.txt_profit_margin})
         *field = "stale";
     row.set(s);
-    const bool gate_open = sale_stages_run(s);
+    const bool gate_open = sale_stages_run(s, {});
     const auto run = calculate_with(s);
     EXPECT_EQ(run.outcome.failure, row.failure);
     EXPECT_EQ(run.outcome.stage, row.stage);
@@ -186,10 +225,22 @@ INSTANTIATE_TEST_SUITE_P(
                        s.txt_ship_charged = "900000000000000";
                    },
                    range, Stage::paypal_fee, InputField::none, 1},
-        // Grouped digits read strictly as 1e15 in the payment fee.
+        // Grouped digits read strictly, in every price field, up to the range's end.
         FailureRow{"end_price_grouped_huge",
                    [](WindowState& s) { s.txt_end_price = "1,000,000,000,000,000"; }, range,
                    Stage::paypal_fee, InputField::txt_end_price, 1},
+        FailureRow{"shipping_charged_grouped_huge",
+                   [](WindowState& s) { s.txt_ship_charged = "922,337,203,685,477.5808"; }, range,
+                   Stage::paypal_fee, InputField::txt_ship_charged, 1},
+        FailureRow{"other_costs_grouped_huge",
+                   [](WindowState& s) { s.txt_other_costs = "$922,337,203,685,477.5808"; }, range,
+                   Stage::total_fees, InputField::txt_other_costs, 4},
+        FailureRow{"item_cost_grouped_largest", // in range, but not with the fees added
+                   [](WindowState& s) { s.txt_item_cost = "922,337,203,685,477.5807"; }, range,
+                   Stage::total_spent, InputField::none, 6},
+        FailureRow{"shipping_cost_grouped_huge",
+                   [](WindowState& s) { s.txt_ship_cost = "-922,337,203,685,477.5809"; }, range,
+                   Stage::total_spent, InputField::txt_ship_cost, 6},
         FailureRow{"other_costs_huge", [](WindowState& s) { s.txt_other_costs = "1e300"; }, range,
                    Stage::total_fees, InputField::txt_other_costs, 4},
         FailureRow{"other_costs_infinite", [](WindowState& s) { s.txt_other_costs = "1e400"; },
@@ -232,19 +283,19 @@ namespace {
 
 // The conventions change how inputs are read strictly, never how results are
 // written: always a full stop and no group separator.
-TEST(Driver, GermanConventionsStillWriteResultsWithAFullStop) {
+TEST(Driver, GermanConventionsReadPricesTheirWayAndWriteResultsWithAFullStop) {
     const NumberConventions german{",", ".", "\xE2\x82\xAC"};
     WindowState s;
-    s.txt_reserve = "1.000,50 \xE2\x82\xAC"; // 1000.50 read strictly: fee 10.005
-    s.txt_end_price = "1.234,50";            // strictly 1234.50 for the payment fee ...
+    s.txt_reserve = "1.000,50 \xE2\x82\xAC"; // 1000.50: fee 10.005
+    s.txt_end_price = "1.234,50";
     const auto run = testing_support::calculate_with(s, german);
     ASSERT_TRUE(run.outcome.ok());
-    EXPECT_EQ(run.state.txt_list_fee, "14.80");   // 4.80 + 10.005, half to even
-    EXPECT_EQ(run.state.txt_paypal_fee, "36.10"); // 1234.50 x 0.029 + 0.30 = 36.1005
-    EXPECT_EQ(run.state.txt_fvf, "0.06");         // ... and leniently 1.234 elsewhere
-    EXPECT_EQ(run.state.txt_total_recv, "1.23");
-    for (const std::string& result : results(run.state))
-        EXPECT_EQ(result.find(','), std::string::npos) << result;
+    EXPECT_EQ(results(run.state),
+              (std::vector<std::string>{"14.80", "36.10", "31.64", "46.44", "82.54", "1234.50",
+                                        "82.54", "1151.96", "93.31"}));
+
+    s.txt_end_price = "0,50"; // opens the gate
+    EXPECT_EQ(testing_support::calculate_with(s, german).state.txt_total_recv, "0.50");
 }
 
 } // namespace

@@ -158,6 +158,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "1.25"},
         ListingRow{"fractional_picture_count", [](WindowState& s) { s.combo_num_pics = "2.5"; },
                    "0.48"},
+        // 2.0113 + 0.09375 is rounded once: 2.10505 ties to 2.1050, so 5.7050 shows 5.70.
+        ListingRow{"picture_charge_rounded_with_its_sum",
+                   [](WindowState& s) {
+                       s.txt_reserve = "201.13";
+                       s.combo_num_pics = "1.625";
+                   },
+                   "5.70"},
         ListingRow{"gallery_doubled",
                    [](WindowState& s) {
                        start(s, "$25 - $49.99");

@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FinalValueRow{"1000.50", "28.13", "28.48"}, // 28.1275, third tier
                     FinalValueRow{"1072.00", "29.2", "29.55"},
                     FinalValueRow{"2000.00", "43.12", "43.47"},
-                    FinalValueRow{"1,000.00", "0.05", "0.40"}, // the comma stops the reading
-                    FinalValueRow{"-10", "-0.52", "-0.18"},    // -0.525 + 0.35 = -0.175
+                    FinalValueRow{"1,000.00", "28.12", "28.47"}, // read as typed
+                    FinalValueRow{"-10", "-0.52", "-0.18"},      // -0.525 + 0.35 = -0.175
                     FinalValueRow{"1e3", "28.12", "28.47"}));
 
 struct PaypalRow {
@@ -73,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PaypalRow{"1000.00", "None", "29.30"},
                     PaypalRow{"1,000.00", "None", "29.30"}, // strict reading: 1000
                     PaypalRow{"10.00", "none", "0.59"}, PaypalRow{"10.00", "Free", "0.59"},
-                    PaypalRow{"10.00", "1,000", "0.62"}, // shipping read leniently: 1
-                    PaypalRow{"31.55", "None", "1.21"},  // 1.21494999... as a double
+                    PaypalRow{"10.00", "1,000", "29.59"}, // shipping read as typed
+                    PaypalRow{"31.55", "None", "1.21"},   // 1.21494999... as a double
                     PaypalRow{"$10", "None", "0.59"}));
 
 struct TotalsRow {

@@ -53,6 +53,13 @@ TEST_F(Calculate, WorkedExampleWithPayPalNotCounted) {
                                       "6.13", "40.87"}));
 }
 
+TEST_F(Calculate, AGroupedEndPriceWithADollarSignGivesTheFiguresOfItsAmount) {
+    h.type("txt_end_price", QStringLiteral("$1,250.00"));
+    h.click("cmd_calc");
+    EXPECT_EQ(results(), (QStringList{"0.25", "36.55", "31.87", "32.12", "68.67", "1250.00",
+                                      "68.67", "1181.33", "94.51"}));
+}
+
 TEST_F(Calculate, AGreyedPayPalBoxDoesNotCount) {
     enter_the_worked_example();
     auto* paypal = h.control<QCheckBox>("chk_paypal");

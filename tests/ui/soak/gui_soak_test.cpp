@@ -714,7 +714,7 @@ void Soak::calculate_clicked() {
         ++runs_;
         if (!outcome.ok())
             ++failed_runs_;
-        else if (sale_stages_run(expected))
+        else if (sale_stages_run(expected, ui::number_conventions()))
             ++full_runs_;
         record_ = expected;
         const qsizetype should_say = notices + (outcome.ok() ? 0 : 1);
