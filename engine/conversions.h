@@ -4,6 +4,7 @@
 
 #include "currency.h"
 
+#include <compare>
 #include <optional>
 
 namespace quillet {
@@ -15,12 +16,15 @@ std::optional<Currency> money_from_double(double x);
 
 // The nearest ten-thousandth to sum + x, taken with x's exact binary value,
 // so that the sum is rounded once: 5.6113 + 0.09375 gives 5.7050 (a tie, to
-// even), where rounding 0.09375 on its own first would give 5.7051. Empty
-// when x or the result lies outside the money range.
-std::optional<Currency> add_rounded(Currency sum, double x);
+// even), where rounding 0.09375 on its own first would give 5.7051.
+// MoneyOutOfRange when x or the result lies outside the money range.
+Currency add_rounded(Currency sum, double x);
 
 // The nearest double to the money value.
 double money_to_double(Currency m);
+
+// Orders a double against a money value by their exact values; NaN is unordered.
+std::partial_ordering compare(double x, Currency m);
 
 // True when x is finite and lies inside the money range.
 bool in_money_range(double x);

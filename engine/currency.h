@@ -3,14 +3,13 @@
 // Money as an exact count of ten-thousandths of a US dollar.
 //
 // Every fee in the schedule has at most four decimals, so a signed 64-bit
-// count holds them all exactly. Arithmetic that can leave the range is
-// checked and returns an empty optional instead of wrapping; nothing here
-// builds a Currency silently from a double.
+// count holds them all exactly. Arithmetic that would leave the range throws
+// instead of wrapping; nothing here builds a Currency silently from a double.
 
 #include <compare>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <stdexcept>
 
 namespace quillet {
 
@@ -71,17 +70,26 @@ consteval Currency operator""_usd(const char* s, std::size_t n) {
     return detail::parse_literal(s, n);
 }
 
-// Exact; empty when the result leaves the range.
-std::optional<Currency> checked_add(Currency a, Currency b);
-std::optional<Currency> checked_sub(Currency a, Currency b);
-std::optional<Currency> checked_mul(Currency a, std::int64_t whole);
+// Thrown by money arithmetic whose result leaves the range; the calculation
+// driver reports it as an out-of-range failure of the stage that was running.
+class MoneyOutOfRange : public std::out_of_range {
+public:
+    MoneyOutOfRange()
+        : std::out_of_range("amount outside the money range") {}
+};
+
+// Exact, or MoneyOutOfRange.
+Currency operator+(Currency a, Currency b);
+Currency operator-(Currency a, Currency b);
+Currency operator*(Currency a, std::int64_t whole);
+inline Currency& operator+=(Currency& a, Currency b) {
+    return a = a + b;
+}
 
 // The exact product brought to the nearest ten-thousandth, a tie going to the
-// even count: 1.62 x 0.0525 = 0.08505 gives 0.0850, -1.62 x 0.0525 gives -0.0850.
-std::optional<Currency> multiply(Currency a, Currency b);
-
-// Orders a double against a money value by their exact values; NaN is unordered.
-std::partial_ordering compare(double x, Currency m);
+// even count: 1.62 x 0.0525 = 0.08505 gives 0.0850, -1.62 x 0.0525 gives
+// -0.0850. MoneyOutOfRange beyond the range.
+Currency multiply(Currency a, Currency b);
 
 // Two decimals, a value exactly halfway going to the even cent:
 // 0.1250 gives 0.12, 0.1350 gives 0.14, -0.5250 gives -0.52.

@@ -9,25 +9,40 @@ namespace quillet {
 
 namespace {
 
-using StageFunction = CalcOutcome (*)(WindowState&, const StageContext&);
+using StageFunction = void (*)(WindowState&, const StageContext&);
 using ResultField = std::string WindowState::*;
 
 struct StageEntry {
+    Stage stage;
     StageFunction run;
     std::initializer_list<ResultField> results;
 };
 
 // The order of dependence: each stage reads the results written above it.
 const std::array<StageEntry, 8> stages{{
-    {calc_listing_fee, {&WindowState::txt_list_fee}},
-    {calc_paypal_fee, {&WindowState::txt_paypal_fee}},
-    {calc_final_value_fee, {&WindowState::txt_fvf, &WindowState::Txt_ebay_fees}},
-    {calc_total_fees, {&WindowState::txt_total_fee}},
-    {calc_total_received, {&WindowState::txt_total_recv}},
-    {calc_total_spent, {&WindowState::txt_total_spent}},
-    {calc_profit, {&WindowState::txt_profit}},
-    {calc_margin, {&WindowState::txt_profit_margin}},
+    {Stage::listing_fee, calc_listing_fee, {&WindowState::txt_list_fee}},
+    {Stage::paypal_fee, calc_paypal_fee, {&WindowState::txt_paypal_fee}},
+    {Stage::final_value_fee,
+     calc_final_value_fee,
+     {&WindowState::txt_fvf, &WindowState::Txt_ebay_fees}},
+    {Stage::total_fees, calc_total_fees, {&WindowState::txt_total_fee}},
+    {Stage::total_received, calc_total_received, {&WindowState::txt_total_recv}},
+    {Stage::total_spent, calc_total_spent, {&WindowState::txt_total_spent}},
+    {Stage::profit, calc_profit, {&WindowState::txt_profit}},
+    {Stage::margin, calc_margin, {&WindowState::txt_profit_margin}},
 }};
+
+// Runs one stage; a failure it throws becomes the run's outcome.
+CalcOutcome run_stage(const StageEntry& entry, WindowState& state, const StageContext& context) {
+    try {
+        entry.run(state, context);
+        return {Failure::none, entry.stage, InputField::none};
+    } catch (const InputFailure& failure) {
+        return {failure.failure, entry.stage, failure.field};
+    } catch (const MoneyOutOfRange&) {
+        return {Failure::out_of_range, entry.stage, InputField::none};
+    }
+}
 
 } // namespace
 
@@ -40,7 +55,7 @@ CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
     const StageContext context{conventions, notify};
     const std::size_t to_run = sale_stages_run(state, conventions) ? stages.size() : 1;
     for (std::size_t i = 0; i < to_run; ++i) {
-        const CalcOutcome outcome = stages[i].run(state, context);
+        const CalcOutcome outcome = run_stage(stages[i], state, context);
         if (outcome.ok())
             continue;
         for (std::size_t j = i; j < to_run; ++j)

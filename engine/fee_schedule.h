@@ -28,7 +28,7 @@ inline constexpr std::array<Band, 7> insertion_fees{{
 }};
 
 // The Buy-It-Now keyword, first item of its selector; any letter case means none.
-inline constexpr std::string_view bin_none = "None";
+inline constexpr std::string_view bin_none = keyword_none;
 
 // Buy-It-Now fee by band, in list order after "None". Any other text takes
 // the last band's fee.

@@ -12,8 +12,6 @@ namespace quillet {
 
 namespace {
 
-constexpr Stage stage = Stage::listing_fee;
-
 Currency bin_fee(std::string_view label) {
     const auto band = std::find_if(bin_fees.begin(), bin_fees.end() - 1,
                                    [label](const Band& b) { return b.label == label; });
@@ -34,19 +32,17 @@ std::optional<Currency> insertion_fee(std::string_view label) {
 
 } // namespace
 
-CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
-    // Every addend below is far inside the range except a huge reserve's fee
-    // or picture charge, so only those and the sums after them are checked.
+void calc_listing_fee(WindowState& s, const StageContext& ctx) {
     Currency sum;
     std::string_view start_label = s.cmb_start_price;
 
     for (const Upgrade& upgrade : upgrades)
         if (is_ticked(s.*upgrade.box))
-            sum = *checked_add(sum, upgrade.price);
+            sum += upgrade.price;
 
-    if (!is_keyword(s.cmb_bin, bin_none)) {
+    if (!is_keyword(s.cmb_bin, keyword_none)) {
         s.cost_bin = bin_fee(s.cmb_bin);
-        sum = *checked_add(sum, s.cost_bin);
+        sum += s.cost_bin;
     }
 
     // Any letter case of the keyword means no reserve, and so does an amount
@@ -54,17 +50,15 @@ CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
     if (!is_keyword(s.txt_reserve, keyword_none)) {
         const MoneyReading reserve = money_from_text(s.txt_reserve, ctx.conventions);
         if (!reserve.ok())
-            return {reserve.failure, stage, InputField::txt_reserve};
+            throw InputFailure(reserve.failure, InputField::txt_reserve);
         if (reserve.value > Currency{}) {
             const ReserveTier* tier = reserve_tier(reserve.value);
-            if (tier && tier->fee != Currency{}) {
-                s.cost_reserve = tier->fee;
-            } else {
-                const double percent = money_to_double(reserve.value) * reserve_percent_rate;
-                s.cost_reserve = *money_from_double(percent); // 1 % of an amount in range
-            }
+            const bool flat = tier && tier->fee != Currency{};
+            s.cost_reserve =
+                flat ? tier->fee
+                     : detail::to_money(money_to_double(reserve.value) * reserve_percent_rate);
             start_label = tier ? tier->insertion_label : reserve_top_label;
-            sum = *checked_add(sum, s.cost_reserve);
+            sum += s.cost_reserve;
         }
     }
 
@@ -75,30 +69,22 @@ CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx) {
     const double pictures = leading_number(s.combo_num_pics);
     const double extra_pictures = pictures - 1;
     if (is_ticked(s.chk_pic_show))
-        sum = *checked_add(sum, picture_show_fee);
+        sum += picture_show_fee;
     if (is_ticked(s.chk_supersize))
-        sum = *checked_add(sum, supersize_fee);
+        sum += supersize_fee;
     if (is_ticked(s.chk_pic_pack))
-        sum = *checked_add(sum, pictures > picture_pack_small_limit ? picture_pack_large_fee
-                                                                    : picture_pack_fee);
+        sum += pictures > picture_pack_small_limit ? picture_pack_large_fee : picture_pack_fee;
     if (extra_pictures > 0 && !is_ticked(s.chk_pic_pack)) {
-        // Rounded once, together with the sum it joins.
         const double charge = extra_pictures * extra_picture_rate;
         if (!in_money_range(charge))
-            return detail::out_of_range(stage, InputField::combo_num_pics);
-        const auto with_charge = add_rounded(sum, charge);
-        if (!with_charge)
-            return detail::out_of_range(stage);
-        sum = *with_charge;
+            throw InputFailure(Failure::out_of_range, InputField::combo_num_pics);
+        sum = add_rounded(sum, charge); // rounded once, together with the sum it joins
     }
 
-    std::optional<Currency> fee = checked_add(insertion.value_or(Currency{}), sum);
-    if (fee && is_ticked(s.chk_doublecat))
-        fee = checked_mul(*fee, 2);
-    if (!fee)
-        return detail::out_of_range(stage);
-    s.txt_list_fee = format_cents(nearest_cent(*fee));
-    return detail::succeeded(stage);
+    Currency fee = insertion.value_or(Currency{}) + sum;
+    if (is_ticked(s.chk_doublecat))
+        fee = fee * 2;
+    s.txt_list_fee = format_cents(nearest_cent(fee));
 }
 
 } // namespace quillet

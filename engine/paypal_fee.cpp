@@ -8,22 +8,14 @@
 
 namespace quillet {
 
-CalcOutcome calc_paypal_fee(WindowState& s, const StageContext& ctx) {
-    constexpr Stage stage = Stage::paypal_fee;
+void calc_paypal_fee(WindowState& s, const StageContext& ctx) {
     const MoneyReading end_price = money_from_text(s.txt_end_price, ctx.conventions);
     if (!end_price.ok())
-        return {end_price.failure, stage, InputField::txt_end_price};
-    const auto shipping = read_price(s.txt_ship_charged, keyword_none, ctx.conventions).as_money();
-    if (!shipping)
-        return detail::out_of_range(stage, InputField::txt_ship_charged);
-    const auto paid = checked_add(end_price.value, *shipping);
-    if (!paid)
-        return detail::out_of_range(stage);
-    const auto fee = money_from_double(money_to_double(*paid) * paypal_rate + paypal_fixed);
-    if (!fee)
-        return detail::out_of_range(stage);
-    s.txt_paypal_fee = format_cents(nearest_cent(*fee));
-    return detail::succeeded(stage);
+        throw InputFailure(end_price.failure, InputField::txt_end_price);
+    const Currency shipping = detail::price_money(s, prices::ship_charged, ctx);
+    const Currency paid = end_price.value + shipping;
+    const Currency fee = detail::to_money(money_to_double(paid) * paypal_rate + paypal_fixed);
+    s.txt_paypal_fee = format_cents(nearest_cent(fee));
 }
 
 } // namespace quillet

@@ -9,16 +9,14 @@
 //  - anything else ("none", "12abc") keeps the lenient leading number.
 
 #include "conversions.h"
+#include "stages.h"
 #include "text_readings.h"
+#include "window_state.h"
 
 #include <optional>
 #include <string_view>
 
 namespace quillet {
-
-// The keywords that stand for no amount in the price fields.
-inline constexpr std::string_view keyword_none = "None";
-inline constexpr std::string_view keyword_free = "Free";
 
 class PriceAmount {
 public:
@@ -41,5 +39,26 @@ private:
 
 PriceAmount read_price(std::string_view text, std::string_view keyword,
                        const NumberConventions& conventions);
+
+// A price field of the record: its text, the keyword that stands for no
+// amount there, and its name in failure reports.
+struct PriceField {
+    std::string WindowState::*text;
+    std::string_view keyword;
+    InputField id;
+};
+
+namespace prices {
+inline constexpr PriceField end_price{&WindowState::txt_end_price, keyword_none,
+                                      InputField::txt_end_price};
+inline constexpr PriceField ship_charged{&WindowState::txt_ship_charged, keyword_none,
+                                         InputField::txt_ship_charged};
+inline constexpr PriceField item_cost{&WindowState::txt_item_cost, keyword_free,
+                                      InputField::txt_item_cost};
+inline constexpr PriceField ship_cost{&WindowState::txt_ship_cost, keyword_none,
+                                      InputField::txt_ship_cost};
+inline constexpr PriceField other_costs{&WindowState::txt_other_costs, keyword_none,
+                                        InputField::txt_other_costs};
+} // namespace prices
 
 } // namespace quillet

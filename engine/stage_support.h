@@ -7,31 +7,52 @@
 #include "stages.h"
 #include "text_readings.h"
 
-#include <optional>
 #include <string_view>
 
 namespace quillet::detail {
 
-// A result read back through the leading number, as money; empty when out of
-// range. Results are written with a full stop and no separators, so this
-// reads them exactly as shown.
-inline std::optional<Currency> lenient_money(std::string_view text) {
-    return money_from_double(leading_number(text));
+// A double step's result, or MoneyOutOfRange when it leaves the range.
+inline double in_range(double x) {
+    if (!in_money_range(x))
+        throw MoneyOutOfRange();
+    return x;
 }
 
-// A result read back through the leading number, as a double; empty when the
-// figure is infinite or outside the money range.
-inline std::optional<double> lenient_double(std::string_view text) {
-    const double x = leading_number(text);
-    return in_money_range(x) ? std::optional<double>(x) : std::nullopt;
+inline Currency to_money(double x) {
+    const auto m = money_from_double(x);
+    if (!m)
+        throw MoneyOutOfRange();
+    return *m;
 }
 
-inline CalcOutcome out_of_range(Stage stage, InputField field = InputField::none) {
-    return {Failure::out_of_range, stage, field};
+// A price field's amount, or an out-of-range failure of that field.
+inline PriceAmount price(const WindowState& s, const PriceField& field, const StageContext& ctx) {
+    return read_price(s.*field.text, field.keyword, ctx.conventions);
 }
 
-inline CalcOutcome succeeded(Stage stage) {
-    return {Failure::none, stage, InputField::none};
+inline Currency price_money(const WindowState& s, const PriceField& field,
+                            const StageContext& ctx) {
+    const auto m = price(s, field, ctx).as_money();
+    if (!m)
+        throw InputFailure(Failure::out_of_range, field.id);
+    return *m;
+}
+
+inline double price_double(const WindowState& s, const PriceField& field, const StageContext& ctx) {
+    const auto x = price(s, field, ctx).as_double();
+    if (!x)
+        throw InputFailure(Failure::out_of_range, field.id);
+    return *x;
+}
+
+// A result read back through the leading number. Results are written with a
+// full stop and no separators, so this reads them exactly as shown.
+inline Currency shown_money(std::string_view text) {
+    return to_money(leading_number(text));
+}
+
+inline double shown_double(std::string_view text) {
+    return in_range(leading_number(text));
 }
 
 } // namespace quillet::detail

@@ -1,11 +1,15 @@
 #pragma once
 
 // The fee stages. Each reads the record's inputs and the result texts written
-// before it, and writes its own result fields only when it succeeds.
+// before it, and writes its own result fields only when it succeeds. A stage
+// that cannot go on throws: InputFailure when one input is at fault on its
+// own, MoneyOutOfRange when a sum or product of amounts in range leaves the
+// range. The driver catches both and names the stage.
 
 #include "text_readings.h"
 #include "window_state.h"
 
+#include <exception>
 #include <functional>
 
 namespace quillet {
@@ -34,6 +38,15 @@ enum class InputField {
     txt_other_costs,
 };
 
+struct InputFailure : std::exception {
+    InputFailure(Failure f, InputField at)
+        : failure(f)
+        , field(at) {}
+    const char* what() const noexcept override { return "input cannot be used"; }
+    Failure failure;
+    InputField field;
+};
+
 struct CalcOutcome {
     Failure failure = Failure::none;
     Stage stage = Stage::listing_fee;
@@ -50,13 +63,13 @@ struct StageContext {
     const NoticeSink& notify;
 };
 
-CalcOutcome calc_listing_fee(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_paypal_fee(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_final_value_fee(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_total_fees(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_total_received(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_total_spent(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_profit(WindowState& s, const StageContext& ctx);
-CalcOutcome calc_margin(WindowState& s, const StageContext& ctx);
+void calc_listing_fee(WindowState& s, const StageContext& ctx);
+void calc_paypal_fee(WindowState& s, const StageContext& ctx);
+void calc_final_value_fee(WindowState& s, const StageContext& ctx);
+void calc_total_fees(WindowState& s, const StageContext& ctx);
+void calc_total_received(WindowState& s, const StageContext& ctx);
+void calc_total_spent(WindowState& s, const StageContext& ctx);
+void calc_profit(WindowState& s, const StageContext& ctx);
+void calc_margin(WindowState& s, const StageContext& ctx);
 
 } // namespace quillet

@@ -8,8 +8,14 @@
 #include "currency.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillet {
+
+// The keywords that stand for no amount: "None" in the reserve, the
+// Buy-It-Now band and most price fields, "Free" in the item cost.
+inline constexpr std::string_view keyword_none = "None";
+inline constexpr std::string_view keyword_free = "Free";
 
 // Only ticked counts; greyed counts as not ticked.
 enum class CheckState { unticked = 0, ticked = 1, greyed = 2 };
@@ -17,8 +23,8 @@ enum class CheckState { unticked = 0, ticked = 1, greyed = 2 };
 struct WindowState {
     // Inputs.
     std::string cmb_start_price = "$0.01 - $0.99";
-    std::string txt_reserve = "None";
-    std::string cmb_bin = "None";
+    std::string txt_reserve{keyword_none};
+    std::string cmb_bin{keyword_none};
     CheckState chk_sub = CheckState::unticked;
     CheckState chk_gallery = CheckState::unticked;
     CheckState chk_bold = CheckState::unticked;
@@ -34,11 +40,11 @@ struct WindowState {
     CheckState chk_supersize = CheckState::unticked;
     CheckState chk_pic_pack = CheckState::unticked;
     CheckState chk_doublecat = CheckState::unticked;
-    std::string txt_end_price = "None";
-    std::string txt_ship_charged = "None";
-    std::string txt_item_cost = "Free";
-    std::string txt_ship_cost = "None";
-    std::string txt_other_costs = "None";
+    std::string txt_end_price{keyword_none};
+    std::string txt_ship_charged{keyword_none};
+    std::string txt_item_cost{keyword_free};
+    std::string txt_ship_cost{keyword_none};
+    std::string txt_other_costs{keyword_none};
     CheckState chk_paypal = CheckState::ticked;
 
     // Results, written only by the engine.

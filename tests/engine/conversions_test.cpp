@@ -131,5 +131,19 @@ TEST(FastRounding, AgreesWithExactDecimalRounding) {
     }
 }
 
+TEST(Conversions, DoubleComparesWithMoneyByExactValue) {
+    using std::partial_ordering;
+    EXPECT_EQ(compare(25.0, "25"_usd), partial_ordering::equivalent);
+    EXPECT_EQ(compare(0.1, "0.1"_usd), partial_ordering::greater); // 0.1000000000000000055...
+    EXPECT_EQ(compare(0.3, "0.3"_usd), partial_ordering::less);    // 0.2999999999999999888...
+    EXPECT_EQ(compare(-0.1, "-0.1"_usd), partial_ordering::less);
+    EXPECT_EQ(compare(-0.00001, Currency{}), partial_ordering::less);
+    EXPECT_EQ(compare(1e300, Currency::max()), partial_ordering::greater);
+    EXPECT_EQ(compare(-1e300, Currency::min()), partial_ordering::less);
+    EXPECT_EQ(compare(922337203685477.5, Currency::max()), partial_ordering::less);
+    EXPECT_EQ(compare(922337203685477.625, Currency::max()), partial_ordering::greater);
+    EXPECT_EQ(compare(std::nan(""), Currency{}), partial_ordering::unordered);
+}
+
 } // namespace
 } // namespace quillet
