@@ -2,21 +2,7 @@
 
 #include "price_reading.h"
 
-#include <array>
-#include <initializer_list>
-
 namespace quillet {
-
-namespace {
-
-using StageFunction = void (*)(WindowState&, const StageContext&);
-using ResultField = std::string WindowState::*;
-
-struct StageEntry {
-    Stage stage;
-    StageFunction run;
-    std::initializer_list<ResultField> results;
-};
 
 // The order of dependence: each stage reads the results written above it.
 const std::array<StageEntry, 8> stages{{
@@ -31,6 +17,8 @@ const std::array<StageEntry, 8> stages{{
     {Stage::profit, calc_profit, {&WindowState::txt_profit}},
     {Stage::margin, calc_margin, {&WindowState::txt_profit_margin}},
 }};
+
+namespace {
 
 // Runs one stage; a failure it throws becomes the run's outcome.
 CalcOutcome run_stage(const StageEntry& entry, WindowState& state, const StageContext& context) {

@@ -19,7 +19,22 @@
 #include "text_readings.h"
 #include "window_state.h"
 
+#include <array>
+#include <initializer_list>
+#include <string>
+
 namespace quillet {
+
+using ResultField = std::string WindowState::*;
+
+struct StageEntry {
+    Stage stage;
+    void (*run)(WindowState&, const StageContext&);
+    std::initializer_list<ResultField> results;
+};
+
+// The stages in the order of dependence, each with the result fields it writes.
+extern const std::array<StageEntry, 8> stages;
 
 // Runs the stages on the record. On a failure the run stops at the failing
 // stage; that stage's result fields and those of every later stage this run

@@ -34,35 +34,27 @@ namespace {
 using namespace quillet;
 using fuzz::require;
 
-using ResultField = std::string WindowState::*;
-
-struct StageResults {
-    Stage stage;
-    std::vector<ResultField> fields;
-    std::vector<InputField> inputs; // the amounts it reads that can be at fault
-};
-
-// In the driver's order.
-const std::array<StageResults, 8> stage_results{{
-    {Stage::listing_fee,
-     {&WindowState::txt_list_fee},
-     {InputField::txt_reserve, InputField::combo_num_pics}},
-    {Stage::paypal_fee,
-     {&WindowState::txt_paypal_fee},
-     {InputField::txt_end_price, InputField::txt_ship_charged}},
-    {Stage::final_value_fee,
-     {&WindowState::txt_fvf, &WindowState::Txt_ebay_fees},
-     {InputField::txt_end_price}},
-    {Stage::total_fees, {&WindowState::txt_total_fee}, {InputField::txt_other_costs}},
-    {Stage::total_received,
-     {&WindowState::txt_total_recv},
-     {InputField::txt_ship_charged, InputField::txt_end_price}},
-    {Stage::total_spent,
-     {&WindowState::txt_total_spent},
-     {InputField::txt_item_cost, InputField::txt_ship_cost}},
-    {Stage::profit, {&WindowState::txt_profit}, {}},
-    {Stage::margin, {&WindowState::txt_profit_margin}, {}},
-}};
+// The amounts a stage reads that can be at fault on their own.
+std::vector<InputField> inputs_of(Stage stage) {
+    switch (stage) {
+    case Stage::listing_fee:
+        return {InputField::txt_reserve, InputField::combo_num_pics};
+    case Stage::paypal_fee:
+        return {InputField::txt_end_price, InputField::txt_ship_charged};
+    case Stage::final_value_fee:
+        return {InputField::txt_end_price};
+    case Stage::total_fees:
+        return {InputField::txt_other_costs};
+    case Stage::total_received:
+        return {InputField::txt_ship_charged, InputField::txt_end_price};
+    case Stage::total_spent:
+        return {InputField::txt_item_cost, InputField::txt_ship_cost};
+    case Stage::profit:
+    case Stage::margin:
+        break;
+    }
+    return {};
+}
 
 std::string describe(const WindowState& s) {
     std::string out = "start=" + s.cmb_start_price + " reserve=" + s.txt_reserve +
@@ -70,8 +62,8 @@ std::string describe(const WindowState& s) {
                       " end=" + s.txt_end_price + " charged=" + s.txt_ship_charged +
                       " item=" + s.txt_item_cost + " ship=" + s.txt_ship_cost +
                       " other=" + s.txt_other_costs + " results=";
-    for (const StageResults& stage : stage_results)
-        for (ResultField field : stage.fields)
+    for (const StageEntry& stage : stages)
+        for (ResultField field : stage.results)
             out += "[" + s.*field + "]";
     return out;
 }
@@ -130,8 +122,8 @@ bool well_formed(ResultField field, const std::string& text) {
 }
 
 bool same_results(const WindowState& a, const WindowState& b) {
-    return std::all_of(stage_results.begin(), stage_results.end(), [&](const StageResults& st) {
-        return std::all_of(st.fields.begin(), st.fields.end(),
+    return std::all_of(stages.begin(), stages.end(), [&](const StageEntry& st) {
+        return std::all_of(st.results.begin(), st.results.end(),
                            [&](ResultField f) { return a.*f == b.*f; });
     });
 }
@@ -161,11 +153,10 @@ Run run(const WindowState& before, const NumberConventions& conventions) {
 void check_failure(const WindowState& before, const Run& r, const NumberConventions& c,
                    std::size_t to_run, const std::string& what) {
     const auto failing =
-        std::find_if(stage_results.begin(), stage_results.begin() + to_run,
-                     [&](const StageResults& st) { return st.stage == r.outcome.stage; });
-    require(failing != stage_results.begin() + to_run, "failure names a stage that did not run",
-            what);
-    const auto& inputs = failing->inputs;
+        std::find_if(stages.begin(), stages.begin() + to_run,
+                     [&](const StageEntry& st) { return st.stage == r.outcome.stage; });
+    require(failing != stages.begin() + to_run, "failure names a stage that did not run", what);
+    const std::vector<InputField> inputs = inputs_of(failing->stage);
     if (r.outcome.field == InputField::none) {
         require(r.outcome.failure != Failure::conversion, "conversion failure names no field",
                 what);
@@ -178,8 +169,8 @@ void check_failure(const WindowState& before, const Run& r, const NumberConventi
         require(at_fault(r.outcome.field, r.outcome.stage, before, c),
                 "failure names a field that is not at fault", what);
     }
-    for (auto st = stage_results.begin(); st != stage_results.begin() + to_run; ++st)
-        for (ResultField f : st->fields)
+    for (auto st = stages.begin(); st != stages.begin() + to_run; ++st)
+        for (ResultField f : st->results)
             require((r.state.*f).empty() == (st >= failing),
                     st < failing ? "stage before the failure shows nothing"
                                  : "failing or later stage shows a figure",
@@ -188,8 +179,8 @@ void check_failure(const WindowState& before, const Run& r, const NumberConventi
 
 void check_run(const WindowState& before, const Run& r, const NumberConventions& c) {
     const std::string what = describe(before) + " -> " + describe(r.state);
-    for (const StageResults& st : stage_results)
-        for (ResultField f : st.fields)
+    for (const StageEntry& st : stages)
+        for (ResultField f : st.results)
             require(well_formed(f, r.state.*f), "result field not well formed", what);
     require(!r.state.txt_list_fee.starts_with('-'), "negative listing fee", what);
     require(r.notices <= 1, "more than one notice", what);
@@ -197,16 +188,16 @@ void check_run(const WindowState& before, const Run& r, const NumberConventions&
         require(r.notices == 0, "notice for a start label in the table", what);
 
     const bool gate = sale_stages_run(before, c);
-    const std::size_t to_run = gate ? stage_results.size() : 1;
-    for (std::size_t i = to_run; i < stage_results.size(); ++i)
-        for (ResultField f : stage_results[i].fields)
+    const std::size_t to_run = gate ? stages.size() : 1;
+    for (std::size_t i = to_run; i < stages.size(); ++i)
+        for (ResultField f : stages[i].results)
             require(r.state.*f == before.*f, "shut gate changed a sale figure", what);
     if (!r.outcome.ok()) {
         check_failure(before, r, c, to_run, what);
         return;
     }
     for (std::size_t i = 0; i < to_run; ++i)
-        for (ResultField f : stage_results[i].fields)
+        for (ResultField f : stages[i].results)
             require(!(r.state.*f).empty(), "stage ran but shows nothing", what);
 }
 
