@@ -1,5 +1,7 @@
 #include "ui/main_window/form_layout.h"
 
+#include "ui/main_window/window_colours.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -7,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
@@ -169,33 +170,16 @@ void set_text(QComboBox* w, const QString& text) {
     w->setEditText(text);
 }
 
-// The two system colours Qt has no role for: a scroll bar's (the background of
-// "Costs and Profits:") and an inactive title bar's (the separator lines).
-void paint_background(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 void style_controls(const Controls& c) {
     c.combo_num_pics->setFont(font("MS Sans Serif", 8.25));
     c.txt_profit->setFont(font("Verdana", 9.75, true));
 
-    const QPalette& system = c.surface->palette();
-    paint_background(c.fr_costs, system.color(QPalette::Button).darker(112));
-    for (QWidget* w : {static_cast<QWidget*>(c.lbl_list_fee), static_cast<QWidget*>(c.Label2),
-                       static_cast<QWidget*>(c.Label3), static_cast<QWidget*>(c.Label4),
-                       static_cast<QWidget*>(c.Label5), static_cast<QWidget*>(c.Label6),
-                       static_cast<QWidget*>(c.Label7), static_cast<QWidget*>(c.Label8),
-                       static_cast<QWidget*>(c.Label9), static_cast<QWidget*>(c.chk_paypal)})
-        paint_background(w, system.color(QPalette::Window));
     for (QFrame* line : {c.Line1, c.Line2, c.Line3, c.Line4}) {
         line->setFrameShape(QFrame::NoFrame);
-        paint_background(line, system.color(QPalette::Inactive, QPalette::Mid));
         // A line takes no mouse: the pointer over it is over the frame.
         line->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+    apply_window_colours(c, c.surface->palette());
 
     for (QLineEdit* result :
          {c.txt_list_fee, c.txt_fvf, c.Txt_ebay_fees, c.txt_paypal_fee, c.txt_total_fee,

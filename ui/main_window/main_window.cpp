@@ -15,6 +15,7 @@
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/state_binding.h"
+#include "ui/main_window/window_colours.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,8 +46,15 @@ template <class Container> void append_items(QComboBox* box, const Container& ba
         box->addItem(qstring(band.label));
 }
 
+// The program sets a drop-down by its text alone and chooses no list position,
+// so the list opens with nothing marked.
+void show_text(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+}
+
 // The window's default button: Enter that no control took presses "Calculate".
-// A focused push button takes Enter itself (autoDefault).
+// A focused push button takes Enter itself.
 class DefaultButton : public QObject {
 public:
     DefaultButton(QPushButton* button, std::function<void()> press, QObject* parent)
@@ -92,7 +100,11 @@ Quillet_main::Quillet_main(QWidget* parent)
         c_.cmd_calc, [this] { default_button_pressed(); }, this));
     for (QAbstractButton* button : surface->findChildren<QAbstractButton*>())
         button->installEventFilter(this);
-    c_.cmd_calc->setAutoDefault(true);
+    // An auto-default button outside a dialog drops its default flag, and its
+    // look, as soon as the focus leaves it; "Calculate" keeps both by not being
+    // one, and still takes Enter while focused. A focused "Clear" takes Enter
+    // itself and shows it.
+    c_.cmd_calc->setAutoDefault(false);
     c_.cmd_clear->setAutoDefault(true);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
@@ -152,7 +164,7 @@ void Quillet_main::set_defaults() {
         field->setText(QStringLiteral("None"));
     c_.chk_paypal->setCheckState(Qt::Checked);
 
-    // Filling a list leaves the box's text as it was.
+    // Filling a list leaves the box's text as it was (Qt would choose its first item).
     const struct {
         QComboBox* box;
         std::function<void(QComboBox*)> fill;
@@ -172,7 +184,7 @@ void Quillet_main::set_defaults() {
     for (const auto& list : lists) {
         const QString text = list.box->currentText();
         list.fill(list.box);
-        list.box->setEditText(text);
+        show_text(list.box, text);
     }
 }
 
@@ -181,13 +193,13 @@ void Quillet_main::cmd_clear_Click() {
     run_pending_checks();
     c_.lbl_help->clear();
     c_.txt_item_cost->setText(QStringLiteral("Free"));
-    c_.cmb_start_price->setEditText(qstring(insertion_fees.front().label));
-    c_.cmb_bin->setEditText(qstring(bin_none));
+    show_text(c_.cmb_start_price, qstring(insertion_fees.front().label));
+    show_text(c_.cmb_bin, qstring(bin_none));
     for (QLineEdit* field : {c_.txt_reserve, c_.txt_end_price, c_.txt_ship_charged,
                              c_.txt_ship_cost, c_.txt_other_costs})
         field->setText(QStringLiteral("None"));
     c_.Txt_ebay_fees->clear();
-    c_.combo_num_pics->setEditText(QStringLiteral("1"));
+    show_text(c_.combo_num_pics, QStringLiteral("1"));
     // Unticking runs the interlocks, which enable the partners again.
     for (QCheckBox* box :
          {c_.chk_sub, c_.chk_pic_show, c_.chk_supersize, c_.chk_pic_pack, c_.chk_gallery,
@@ -373,6 +385,16 @@ bool Quillet_main::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// ---- colours --------------------------------------------------------------------
+
+// The derived colours follow a new palette (the desktop's or the style's). The
+// window hears of it before its children take the new palette on.
+void Quillet_main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && c_.surface)
+        apply_window_colours(c_, palette());
+    QMainWindow::changeEvent(event);
+}
+
 // ---- helpers -------------------------------------------------------------------
 
 void Quillet_main::warn(const Message& message) {
@@ -381,7 +403,14 @@ void Quillet_main::warn(const Message& message) {
 
 // Focus given back by the program selects the whole text, as a field's own
 // GotFocus does, also when the window is not active yet (the box just closed).
+// It is then the only selection: a field that had just taken the focus, and
+// selected its text, lost it to the box rather than to another control, and
+// so kept that selection.
 void Quillet_main::give_focus_to(QWidget* control) {
+    for (QLineEdit* field : c_.surface->findChildren<QLineEdit*>()) {
+        if (field != control && field->parentWidget() != control)
+            field->deselect();
+    }
     control->setFocus(Qt::OtherFocusReason);
     if (auto* field = qobject_cast<QLineEdit*>(control))
         field->selectAll();

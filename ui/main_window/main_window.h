@@ -10,6 +10,7 @@
 //                    prompt and takes the focus back
 //   interlocks       Gallery / Gallery Featured, Picture Pack / Show / Supersize
 //   quick help       lbl_help follows the mouse (quick_help.h)
+//   colours          taken from the palette, again when it changes (window_colours.h)
 //   Form_Load, Clear, About, Exit
 
 #include "ui/main_window/form_layout.h"
@@ -70,6 +71,8 @@ private:
     bool run_pending_checks();
     bool check(QWidget* control);
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    void changeEvent(QEvent* event) override;
 
     void warn(const Message& message);
     void give_focus_to(QWidget* control);

@@ -2,8 +2,10 @@
 
 #include "window_test_support.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,12 +94,26 @@ TEST_F(Defaults, StartState) {
     expect_start_state();
 }
 
+// The program sets the boxes by their texts alone: at start, and after Clear
+// although the user had picked items, each list opens with nothing marked.
 TEST_F(Defaults, ListsSelectNoPosition) {
-    // The program reads and sets the boxes by their texts; after load the
-    // texts are the first items, shown as typed text, not a chosen position.
-    EXPECT_EQ(h.control<QComboBox>("cmb_start_price")->insertPolicy(), QComboBox::NoInsert);
-    EXPECT_TRUE(h.control<QComboBox>("cmb_bin")->isEditable());
-    EXPECT_TRUE(h.control<QComboBox>("combo_num_pics")->isEditable());
+    const auto expect_none_marked = [this](const char* when) {
+        for (const char* name : {"cmb_start_price", "cmb_bin", "combo_num_pics"}) {
+            auto* box = h.control<QComboBox>(name);
+            EXPECT_EQ(box->currentIndex(), -1) << name << when;
+            box->showPopup();
+            WindowHarness::settle();
+            EXPECT_FALSE(box->view()->selectionModel()->hasSelection()) << name << when;
+            box->hidePopup();
+            WindowHarness::settle();
+        }
+    };
+    expect_none_marked(" at start");
+    for (const char* name : {"cmb_start_price", "cmb_bin", "combo_num_pics"})
+        h.control<QComboBox>(name)->setCurrentIndex(2);
+    h.click("cmd_clear");
+    expect_none_marked(" after Clear");
+    expect_start_state();
 }
 
 TEST_F(Defaults, ClearRestoresTheStartState) {

@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOption>
 
 #include <gtest/gtest.h>
 
@@ -222,9 +224,47 @@ TEST_F(Window, ResultFieldsAreDisabledAndEverythingElseEnabled) {
     }
 }
 
-TEST_F(Window, CalculateIsTheDefaultButton) {
-    EXPECT_TRUE(h.control<QPushButton>("cmd_calc")->isDefault());
+// Qt's style, watched: the features of the last push button it drew.
+class ButtonWatchingStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+            button && element == CE_PushButton)
+            features = button->features;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    mutable QStyleOptionButton::ButtonFeatures features;
+};
+
+// Through a click and Tab and Shift+Tab across it, and Enter on either button.
+TEST_F(Window, CalculateStaysTheDefaultButton) {
+    auto* calc = h.control<QPushButton>("cmd_calc");
+    ButtonWatchingStyle style;
+    calc->setStyle(&style);
+    const auto expect_default = [&](const char* after) {
+        EXPECT_TRUE(calc->isDefault()) << after;
+        style.features = {};
+        (void)calc->grab();
+        EXPECT_TRUE(style.features & QStyleOptionButton::DefaultButton) << after;
+    };
+    expect_default("start");
+    h.click("cmd_calc");
+    expect_default("a click");
+    h.tab();
+    ASSERT_EQ(h.focused(), QStringLiteral("cmd_clear"));
+    h.press_enter();
+    expect_default("Tab to Clear and Enter on it");
+    EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "Enter on Clear clears";
+    h.back_tab();
+    h.press_enter();
+    expect_default("Shift+Tab back and Enter on it");
+    EXPECT_FALSE(h.text("txt_list_fee").isEmpty()) << "Enter on Calculate calculates";
+    h.back_tab();
+    expect_default("Shift+Tab on");
     EXPECT_FALSE(h.control<QPushButton>("cmd_clear")->isDefault());
+    calc->setStyle(nullptr);
 }
 
 TEST_F(Window, OpensWithTheFocusAndTheWholeTextInTheItemCost) {

@@ -1,5 +1,6 @@
 // One rejection driven through a real message box, to its end: the box the
-// user sees, its OK button, and the focus given back after it closes.
+// user sees, its OK button, and the focus and the selection given back after
+// it closes.
 
 #include "window_test_support.h"
 
@@ -43,6 +44,13 @@ TEST(RealMessageBox, WarnsModallyAndGivesTheFocusBack) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == field; }, 5000));
     EXPECT_EQ(field->selectedText(), QStringLiteral("12abc"));
     EXPECT_EQ(field->text(), QStringLiteral("12abc"));
+    // Tab had taken the focus on to the next price field, which selected its
+    // text, before the box came up; only the field given the focus back shows
+    // a selection now.
+    for (const QLineEdit* other : window.findChildren<QLineEdit*>()) {
+        if (other != field)
+            EXPECT_FALSE(other->hasSelectedText()) << other->objectName().toStdString();
+    }
 }
 
 } // namespace

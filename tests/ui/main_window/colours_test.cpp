@@ -1,0 +1,147 @@
+// The figures and the texts around them read at 4.5:1 or more, measured in
+// the pixels the window draws: in the default palette, and in a dark one the
+// application switches to while the window is open.
+
+#include "window_test_support.h"
+
+#include "ui/main_window/window_colours.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHash>
+#include <QImage>
+#include <QStyle>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillet::test {
+namespace {
+
+// WCAG 2 relative luminance and contrast, worked out here on their own so
+// that a slip in the window's arithmetic cannot hide one in the measure.
+double luminance(QRgb c) {
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct Measure {
+    QRgb background; // the region's commonest colour
+    double contrast; // of the pixel that stands out most against it
+};
+
+// Anti-aliased edges only blend the text's colour with the background, so the
+// pixel that stands out most is the text's own colour, or nearest to it.
+Measure measure(const QImage& image, const QRect& region) {
+    QHash<QRgb, int> counts;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    Measure m{counts.begin().key(), 1.0};
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it.value() > counts[m.background])
+            m.background = it.key();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        m.contrast = std::max(m.contrast, contrast(it.key(), m.background));
+    return m;
+}
+
+enum class Part {
+    inside_frame, // a field's text, within its frame
+    whole,        // a label
+    caption,      // a frame's caption, in the strip above its box
+};
+
+struct Text {
+    const char* name;
+    Part part;
+};
+
+const Text texts[] = {
+    {"txt_list_fee", Part::inside_frame},
+    {"txt_fvf", Part::inside_frame},
+    {"Txt_ebay_fees", Part::inside_frame},
+    {"txt_paypal_fee", Part::inside_frame},
+    {"txt_total_fee", Part::inside_frame},
+    {"txt_total_recv", Part::inside_frame},
+    {"txt_total_spent", Part::inside_frame},
+    {"txt_profit", Part::inside_frame},
+    {"txt_profit_margin", Part::inside_frame},
+    {"txt_end_price", Part::inside_frame},
+    {"lbl_help", Part::whole},
+    {"Label3", Part::whole},
+    {"Label1", Part::whole},
+    {"fr_costs", Part::caption},
+    {"quick_help", Part::caption},
+};
+
+// Where a text is drawn, in the window's pixels.
+QRect region(const WindowHarness& h, const Text& t) {
+    QWidget* w = h.control(t.name);
+    QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    switch (t.part) {
+    case Part::inside_frame: {
+        const int inset = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w) + 1;
+        return r.adjusted(inset, inset, -inset, -inset);
+    }
+    case Part::caption:
+        r.setHeight(w->fontMetrics().height());
+        return r;
+    case Part::whole:
+        break;
+    }
+    return r;
+}
+
+class RestorePalette {
+public:
+    ~RestorePalette() { QApplication::setPalette(saved_); }
+
+private:
+    QPalette saved_ = QApplication::palette();
+};
+
+TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
+    WindowHarness h;
+    RestorePalette restore;
+    h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
+    for (const auto& [field, typed] : {std::pair{"txt_end_price", "10.00"},
+                                       {"txt_ship_charged", "5.00"},
+                                       {"txt_item_cost", "4.00"},
+                                       {"txt_ship_cost", "3.00"},
+                                       {"txt_other_costs", "1.00"}})
+        h.type(field, QString::fromLatin1(typed));
+    h.click("cmd_calc");
+    h.hover("txt_end_price");
+    ASSERT_EQ(h.text("txt_profit"), QStringLiteral("5.39"));
+    ASSERT_FALSE(h.text("lbl_help").isEmpty());
+
+    for (const bool dark : {false, true}) {
+        if (dark) {
+            QApplication::setPalette(ui::dark_palette());
+            WindowHarness::settle();
+        }
+        const QImage shot = h.window().grab().toImage();
+        ASSERT_EQ(shot.devicePixelRatio(), 1.0);
+        for (const Text& t : texts) {
+            const Measure m = measure(shot, region(h, t));
+            EXPECT_GE(m.contrast, 4.5) << t.name << (dark ? " (dark)" : " (default)");
+            // Every background follows the palette: none stays light in the dark.
+            EXPECT_EQ(luminance(m.background) < 0.2, dark)
+                << t.name << " on #" << std::hex << (m.background & 0xffffff);
+        }
+    }
+}
+
+} // namespace
+} // namespace quillet::test

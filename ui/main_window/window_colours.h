@@ -1,0 +1,39 @@
+#pragma once
+
+// The window takes every colour from the palette, light or dark, so that it
+// follows the desktop and the style. A few are derived from it here, for the
+// system colours Qt has no role for and for the figures:
+//
+//   "Costs and Profits:"       the button colour a shade darker (a scroll bar's)
+//   its labels and PayPal box  the window colour, their own background
+//   the separator lines        the inactive mid tone (an inactive title bar's)
+//   the nine figures           the text colour, eased toward the disabled
+//                              fields' background for a read-only look only
+//                              as far as 7:1 against it allows
+//
+// The result fields stay disabled; only their disabled text colour is set, so
+// that the figures read as well as any input. The window applies these again
+// whenever its palette changes.
+
+#include "ui/main_window/form_layout.h"
+
+#include <QColor>
+#include <QPalette>
+
+namespace quillet::ui {
+
+// WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
+double contrast_ratio(const QColor& a, const QColor& b);
+
+// The disabled text colour of the result fields under `palette`.
+QColor figure_colour(const QPalette& palette);
+
+// Sets the derived colours of the window's controls from `palette`.
+void apply_window_colours(const Controls& controls, const QPalette& palette);
+
+// A dark palette in the manner of Fusion's dark look (Qt 6.5 and later), for
+// the documentation's dark picture and the tests; the program itself follows
+// whatever palette the desktop or the style gives it.
+QPalette dark_palette();
+
+} // namespace quillet::ui
