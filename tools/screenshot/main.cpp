@@ -1,17 +1,66 @@
-// Saves a picture of the main window, menu bar included, to the file named on the
-// command line: quillet_screenshot OUTPUT.png
+// Saves the README's pictures of the main window, menu bar included, after a
+// worked example has been calculated: OUTPUT.png in the default palette and,
+// beside it, OUTPUT-dark.png, smaller, in a dark one.
+//   quillet_screenshot OUTPUT.png
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/window_colours.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <cstdio>
 
+namespace {
+
+template <class T> T* control(QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// The worked example of the README: a $4 item sold for $10 plus $5 shipping.
+void calculate_an_example(QWidget& window) {
+    control<QComboBox>(window, "cmb_start_price")->setEditText(QStringLiteral("$1 - $9.99"));
+    const struct {
+        const char* field;
+        const char* text;
+    } typed[] = {
+        {"txt_item_cost", "4.00"}, {"txt_end_price", "10.00"},  {"txt_ship_charged", "5.00"},
+        {"txt_ship_cost", "3.00"}, {"txt_other_costs", "1.00"},
+    };
+    for (const auto& t : typed)
+        control<QLineEdit>(window, t.field)->setText(QString::fromLatin1(t.text));
+
+    auto* calculate = control<QPushButton>(window, "cmd_calc");
+    calculate->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    calculate->click();
+
+    // The pointer resting on the end price shows its help line.
+    QWidget* end_price = control<QLineEdit>(window, "txt_end_price");
+    const QPointF at(10, 10);
+    QMouseEvent move(QEvent::MouseMove, at, end_price->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(end_price, &move);
+    QApplication::processEvents();
+}
+
+bool save(const QPixmap& picture, const QString& path) {
+    if (QDir().mkpath(QFileInfo(path).absolutePath()) && picture.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "quillet_screenshot: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    // Always offscreen, so the picture does not depend on the desktop it is taken on
-    // and no display is needed.
+    // Always offscreen, so the pictures do not depend on the desktop they are
+    // taken on and no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
@@ -21,15 +70,22 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString output = args.at(1);
+    QString dark_output = output;
+    if (dark_output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        dark_output.chop(4);
+    dark_output += QStringLiteral("-dark.png");
 
     quillet::ui::Quillet_main window;
     window.show();
     QApplication::processEvents();
-
-    const QPixmap picture = window.grab();
-    if (!QDir().mkpath(QFileInfo(output).absolutePath()) || !picture.save(output, "PNG")) {
-        std::fprintf(stderr, "quillet_screenshot: cannot write %s\n", qPrintable(output));
+    calculate_an_example(window);
+    if (!save(window.grab(), output))
         return 1;
-    }
+
+    QApplication::setPalette(quillet::ui::dark_palette());
+    QApplication::processEvents();
+    const QPixmap dark = window.grab();
+    if (!save(dark.scaledToWidth(dark.width() * 2 / 3, Qt::SmoothTransformation), dark_output))
+        return 1;
     return 0;
 }
