@@ -27,11 +27,8 @@ inline constexpr std::array<Band, 7> insertion_fees{{
     {"$500 or more", "4.80"_usd},
 }};
 
-// The Buy-It-Now keyword, first item of its selector; any letter case means none.
-inline constexpr std::string_view bin_none = keyword_none;
-
-// Buy-It-Now fee by band, in list order after "None". Any other text takes
-// the last band's fee.
+// Buy-It-Now fee by band, in list order after the keyword "None" (in any
+// letter case: no Buy-It-Now). Any other text takes the last band's fee.
 inline constexpr std::array<Band, 4> bin_fees{{
     {"$0.01 - $9.99", "0.05"_usd},
     {"$10 - $24.99", "0.10"_usd},

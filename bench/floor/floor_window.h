@@ -1,9 +1,9 @@
 #pragma once
 
-// The practical floor for the start-up measurements: a main window with the
-// same number and kinds of widgets as Quillet's, at the same places, with the
-// same texts and the same fonts asked for, and nothing else: no fonts
-// substituted, no icon, no colours, no keyboard order, no handlers.
+// The practical floor for the start-up measurements: a main window built by
+// the same layout routine as Quillet's (the same widgets at the same places,
+// with the same texts, fonts and colours asked for) and its menus, and nothing
+// else: no fonts substituted, no icon, no start state, no checks, no handlers.
 
 #include <QMainWindow>
 

@@ -1,6 +1,7 @@
 #include "ui/about/about_dialog.h"
 
-#include "ui/about/fonts.h"
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,9 +13,9 @@
 #include <QStyle>
 #include <QSvgRenderer>
 
-namespace {
+namespace quillet::ui {
 
-constexpr int twips_per_pixel = 15;
+namespace {
 
 struct Placement {
     const char* object_name;
@@ -37,17 +38,6 @@ constexpr Placement placements[] = {
     {"cmdOK",         2400, 3480, 1260,  345},
 };
 // clang-format on
-
-constexpr int pixels(int twips) {
-    return twips / twips_per_pixel;
-}
-
-QFont named_font(const char* family, qreal points, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& f) {
     auto* l = new QLabel(text, parent);
@@ -99,7 +89,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(QStringLiteral("About MyApp"));
     // An explicit empty icon, so the dialog does not borrow the application's.
     setWindowIcon(QIcon());
-    setFont(named_font("MS Sans Serif", 8.25));
+    setFont(ui::font("MS Sans Serif", 8.25));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -117,13 +107,13 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setFocusPolicy(Qt::TabFocus);
 
     const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
-    paint_text_black(label(this, "lblTitle", title, named_font("Verdana", 9.75, true)));
+    paint_text_black(label(this, "lblTitle", title, ui::font("Verdana", 9.75, true)));
     label(this, "Label1",
           QStringLiteral("Newer versions of Quillet are published on the project's web site."),
-          named_font("Verdana", 9.75));
+          ui::font("Verdana", 9.75));
     paint_text_black(label(this, "lblDisclaimer",
                            QStringLiteral("\u00A9 The Quillet developers. Fees are estimates."),
-                           named_font("Verdana", 8.25)));
+                           ui::font("Verdana", 8.25)));
 
     // The two lines form the pair Line1; controls are found by unique name, so each
     // line carries its index in its name.
@@ -149,3 +139,5 @@ frmAbout::frmAbout(QWidget* parent)
 void frmAbout::cmdOK_Click() {
     close();
 }
+
+} // namespace quillet::ui

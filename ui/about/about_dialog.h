@@ -4,6 +4,8 @@
 
 class QPushButton;
 
+namespace quillet::ui {
+
 // The About box: the product's picture, name and version, where newer versions are
 // found, and a notice line. Modeless and fixed in size; it deletes itself when closed,
 // so every opening builds it afresh.
@@ -18,3 +20,5 @@ private:
 
     QPushButton* cmdOK = nullptr;
 };
+
+} // namespace quillet::ui

@@ -1,7 +1,10 @@
 #include "ui/main_window/form_layout.h"
 
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
 #include "ui/main_window/window_colours.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -52,11 +55,11 @@ const std::array placements{
     PLACE(fr_cost, window, "Item Cost:", 120, 960, 2895, 855),
     PLACE(txt_item_cost, &Controls::fr_cost, "", 120, 360, 2655, 375),
     PLACE(fr_start_price, window, "Starting Price:", 3120, 960, 2775, 855),
-    PLACE(cmb_start_price, &Controls::fr_start_price, "$0.01 - $0.99", 120, 360, 2535, 360),
+    PLACE(cmb_start_price, &Controls::fr_start_price, "", 120, 360, 2535, 360),
     PLACE(Frame2, window, "Buy-It-Now Price:", 6000, 960, 2775, 855),
-    PLACE(cmb_bin, &Controls::Frame2, "None", 120, 360, 2535, 360),
+    PLACE(cmb_bin, &Controls::Frame2, "", 120, 360, 2535, 360),
     PLACE(Frame1, window, "Reserve:", 8880, 960, 2895, 855),
-    PLACE(txt_reserve, &Controls::Frame1, "None", 120, 360, 2655, 375),
+    PLACE(txt_reserve, &Controls::Frame1, "", 120, 360, 2655, 375),
 
     PLACE(fr_end_price, window, "Ending Price:", 120, 1920, 2895, 855),
     PLACE(txt_end_price, &Controls::fr_end_price, "", 120, 360, 2655, 375),
@@ -69,7 +72,7 @@ const std::array placements{
 
     PLACE(fr_pic_options, window, "Picture Options:", 120, 2880, 3975, 2055),
     PLACE(Label1, &Controls::fr_pic_options, "Number of Pictures:", 240, 360, 2415, 375),
-    PLACE(combo_num_pics, &Controls::fr_pic_options, "1", 2280, 360, 975, 315),
+    PLACE(combo_num_pics, &Controls::fr_pic_options, "", 2280, 360, 975, 315),
     PLACE(chk_pic_show, &Controls::fr_pic_options, "Picture Show", 240, 840, 1935, 375),
     PLACE(chk_supersize, &Controls::fr_pic_options, "Supersize Pictures", 240, 1200, 2175, 375),
     PLACE(chk_pic_pack, &Controls::fr_pic_options, "Picture Pack", 240, 1560, 1935, 375),
@@ -138,13 +141,6 @@ template <> QCheckBox* make<QCheckBox>(QWidget* parent) {
 template <class T> struct widget_of;
 template <class W> struct widget_of<W * Controls::*> { using type = W; };
 
-QFont font(const char* family, qreal points, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 void set_text(QGroupBox* w, const QString& text) {
     w->setTitle(text);
 }
@@ -189,19 +185,21 @@ void style_controls(const Controls& c) {
     c.cmd_calc->setDefault(true);
 }
 
-void set_keyboard_order(const Controls& c) {
-    const std::array<QWidget*, 26> order{
-        c.txt_item_cost,    c.cmb_start_price, c.cmb_bin,         c.txt_reserve,    c.txt_end_price,
-        c.txt_ship_charged, c.txt_ship_cost,   c.txt_other_costs, c.combo_num_pics, c.chk_pic_show,
-        c.chk_supersize,    c.chk_pic_pack,    c.chk_gallery,     c.chk_bold,       c.chk_10day,
-        c.chk_border,       c.chk_sub,         c.chk_highlight,   c.chk_gift,       c.chk_doublecat,
-        c.chk_gfeatured,    c.chk_fplus,       c.chk_hfeatured,   c.chk_paypal,     c.cmd_calc,
-        c.cmd_clear,
-    };
-    for (QWidget* w : order)
+// Tab follows the table's order through every control that takes input.
+void set_keyboard_order(QWidget* surface) {
+    QWidget* previous = nullptr;
+    for (const Placement& p : placements) {
+        auto* w = surface->findChild<QWidget*>(QString::fromLatin1(p.name));
+        const bool takes_input = (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                                  qobject_cast<QAbstractButton*>(w)) &&
+                                 w->isEnabled();
+        if (!takes_input)
+            continue;
         w->setFocusPolicy(Qt::StrongFocus);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 } // namespace
@@ -227,7 +225,7 @@ Controls build_form(QWidget* surface) {
         built->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
     }
     style_controls(c);
-    set_keyboard_order(c);
+    set_keyboard_order(surface);
     return c;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// The controls of the main window and where they stand. Every
-// control carries its control name as its objectName, so tests and the
-// state binding find it by that name.
+// The controls of the main window and where they stand. Every control carries
+// its control name as its objectName, so that tests find it by that name.
 
 class QCheckBox;
 class QComboBox;
@@ -96,13 +95,9 @@ struct Controls {
 inline constexpr int client_width_twips = 11910;
 inline constexpr int client_height_twips = 7815;
 
-// 15 twips make one pixel at 96 dots per inch; Qt's logical pixels are those.
-constexpr int pixels(int twips) {
-    return (twips + 7) / 15;
-}
-
-// Builds every control on `surface` with its texts, geometry, fonts, colours,
-// enabled state and keyboard order, and returns them.
+// Builds every control on `surface` with its caption, geometry, font, colours,
+// enabled state and keyboard order, and returns them. The texts a control
+// starts with are the window's start state, shown by its Load.
 Controls build_form(QWidget* surface);
 
 } // namespace quillet::ui

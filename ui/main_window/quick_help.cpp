@@ -1,11 +1,14 @@
 #include "ui/main_window/quick_help.h"
 
+#include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -28,11 +31,11 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     : QObject(parent)
     , surface_(controls.surface)
     , line_(controls.lbl_help) {
-    for (const HelpLine& h : help_lines) {
-        auto* w = surface_->findChild<QWidget*>(qstring(h.control));
-        Q_ASSERT(w);
-        lines_.insert(w, {qstring(h.text), {}, false});
-    }
+    for (const PriceFieldRow& row : price_fields)
+        lines_.insert(controls.*row.widget, Line{qstring(row.help), {}, false});
+    for (const OptionRow& row : options)
+        if (!row.help.empty())
+            lines_.insert(controls.*row.widget, Line{qstring(row.help), {}, false});
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
     for (QWidget* w : surface_->findChildren<QWidget*>()) {

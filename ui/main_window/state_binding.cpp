@@ -1,75 +1,30 @@
 #include "ui/main_window/state_binding.h"
 
+#include "ui/main_window/control_table.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-
-#include <array>
-#include <string>
 
 namespace quillet::ui {
 
 namespace {
 
-template <class Widget> struct Binding {
-    Widget* Controls::*control;
-    std::string WindowState::*text;
-};
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-struct CheckBinding {
-    QCheckBox* Controls::*control;
-    CheckState WindowState::*state;
-};
-
-#define BIND(name)                                                                                 \
-    { &Controls::name, &WindowState::name }
-
-const std::array<Binding<QLineEdit>, 6> price_fields{{
-    BIND(txt_item_cost),
-    BIND(txt_reserve),
-    BIND(txt_end_price),
-    BIND(txt_ship_charged),
-    BIND(txt_ship_cost),
-    BIND(txt_other_costs),
-}};
-
-const std::array<Binding<QComboBox>, 3> selectors{{
-    BIND(cmb_start_price),
-    BIND(cmb_bin),
-    BIND(combo_num_pics),
-}};
-
-const std::array<CheckBinding, 15> check_boxes{{
-    BIND(chk_sub),
-    BIND(chk_gallery),
-    BIND(chk_bold),
-    BIND(chk_10day),
-    BIND(chk_border),
-    BIND(chk_highlight),
-    BIND(chk_gift),
-    BIND(chk_gfeatured),
-    BIND(chk_fplus),
-    BIND(chk_hfeatured),
-    BIND(chk_pic_show),
-    BIND(chk_supersize),
-    BIND(chk_pic_pack),
-    BIND(chk_doublecat),
-    BIND(chk_paypal),
-}};
-
-const std::array<Binding<QLineEdit>, 9> results{{
-    BIND(txt_list_fee),
-    BIND(txt_paypal_fee),
-    BIND(txt_fvf),
-    BIND(Txt_ebay_fees),
-    BIND(txt_total_fee),
-    BIND(txt_total_recv),
-    BIND(txt_total_spent),
-    BIND(txt_profit),
-    BIND(txt_profit_margin),
-}};
-
-#undef BIND
+Qt::CheckState qt_state(CheckState state) {
+    switch (state) {
+    case CheckState::ticked:
+        return Qt::Checked;
+    case CheckState::greyed:
+        return Qt::PartiallyChecked;
+    case CheckState::unticked:
+        break;
+    }
+    return Qt::Unchecked;
+}
 
 } // namespace
 
@@ -86,41 +41,44 @@ CheckState check_state(Qt::CheckState state) {
 }
 
 void read_controls(const Controls& controls, WindowState& record) {
-    for (const auto& b : price_fields)
-        record.*b.text = (controls.*b.control)->text().toStdString();
-    for (const auto& b : selectors)
-        record.*b.text = (controls.*b.control)->currentText().toStdString();
-    for (const auto& b : check_boxes)
-        record.*b.state = check_state((controls.*b.control)->checkState());
-    for (const auto& b : results)
-        record.*b.text = (controls.*b.control)->text().toStdString();
+    for (const PriceFieldRow& row : price_fields)
+        record.*row.text = (controls.*row.widget)->text().toStdString();
+    for (const SelectorRow& row : selectors)
+        record.*row.text = (controls.*row.widget)->currentText().toStdString();
+    for (const OptionRow& row : options)
+        record.*row.state = check_state((controls.*row.widget)->checkState());
+    for (const ResultRow& row : results)
+        record.*row.text = (controls.*row.widget)->text().toStdString();
 }
 
 void write_results(const WindowState& record, const Controls& controls) {
-    for (const auto& b : results)
-        (controls.*b.control)->setText(QString::fromStdString(record.*b.text));
+    for (const ResultRow& row : results)
+        (controls.*row.widget)->setText(qtext(record.*row.text));
 }
 
-QWidget* control_of(const Controls& controls, InputField field) {
-    switch (field) {
-    case InputField::txt_reserve:
-        return controls.txt_reserve;
-    case InputField::combo_num_pics:
-        return controls.combo_num_pics;
-    case InputField::txt_end_price:
-        return controls.txt_end_price;
-    case InputField::txt_ship_charged:
-        return controls.txt_ship_charged;
-    case InputField::txt_item_cost:
-        return controls.txt_item_cost;
-    case InputField::txt_ship_cost:
-        return controls.txt_ship_cost;
-    case InputField::txt_other_costs:
-        return controls.txt_other_costs;
-    case InputField::none:
-        break;
+void show_record(const WindowState& record, const Controls& controls) {
+    for (const PriceFieldRow& row : price_fields)
+        (controls.*row.widget)->setText(qtext(record.*row.text));
+    for (const SelectorRow& row : selectors) {
+        QComboBox* box = controls.*row.widget;
+        box->setCurrentIndex(-1);
+        box->setEditText(qtext(record.*row.text));
     }
-    return nullptr;
+    // Setting a box runs its interlock, which enables the partners of an
+    // unticked box again.
+    for (const OptionRow& row : options)
+        (controls.*row.widget)->setCheckState(qt_state(record.*row.state));
+    write_results(record, controls);
+}
+
+InputControl input_control(const Controls& controls, InputField field) {
+    for (const PriceFieldRow& row : price_fields)
+        if (row.id == field)
+            return {controls.*row.widget, row.caption};
+    for (const SelectorRow& row : selectors)
+        if (field != InputField::none && row.id == field)
+            return {controls.*row.widget, row.in_box};
+    return {};
 }
 
 } // namespace quillet::ui

@@ -1,14 +1,15 @@
 #pragma once
 
-// Binds the controls to the engine's window state record: the
-// record's members carry the controls' names, and the tables in the source
-// pair them one to one.
+// Binds the controls to the engine's window state record, row by row of the
+// control tables: the record's members carry the controls' names.
 
 #include "engine/stages.h"
 #include "engine/window_state.h"
 #include "ui/main_window/form_layout.h"
 
 #include <Qt>
+
+#include <string_view>
 
 namespace quillet::ui {
 
@@ -21,7 +22,17 @@ void read_controls(const Controls& controls, WindowState& record);
 // Writes the nine result texts of the record into the result fields.
 void write_results(const WindowState& record, const Controls& controls);
 
-// The control that holds an input the engine found at fault; null for none.
-QWidget* control_of(const Controls& controls, InputField field);
+// Shows a whole record: its inputs, check states and results. With a fresh
+// record this is the window's start state (Load and Clear). A drop-down gets
+// its text with no list position chosen.
+void show_record(const WindowState& record, const Controls& controls);
+
+// The control holding an input the engine found at fault, and the words a box
+// about its amount uses; a null control for none.
+struct InputControl {
+    QWidget* control = nullptr;
+    std::string_view words;
+};
+InputControl input_control(const Controls& controls, InputField field);
 
 } // namespace quillet::ui

@@ -1,8 +1,10 @@
-#include "ui/about/app_icon.h"
+#include "ui/common/app_icon.h"
 
 #include <QApplication>
 #include <QSvgRenderer>
 #include <QTest>
+
+using quillet::ui::quillet_window_icon;
 
 class AppIconTest : public QObject {
     Q_OBJECT

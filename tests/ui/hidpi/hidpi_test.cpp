@@ -116,7 +116,7 @@ TEST_F(ScaledWindow, TheAboutPictureIsDrawnAtDeviceResolution) {
     h.trigger("About");
     QDialog* about = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("frmAbout") && w->isVisible())
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
             about = static_cast<QDialog*>(w);
     }
     ASSERT_NE(about, nullptr);

@@ -69,43 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PriceRow{"blank inside a number", "1 2", "none", false}),
     name_of<PriceRow>);
 
-struct FieldRow {
-    const char* name;
-    const char* control;
-    const char* keyword;
-    const char* prompt;
-};
-
-class PriceFieldTable : public testing::TestWithParam<FieldRow> {};
-
-TEST_P(PriceFieldTable, HasItsKeywordAndPrompt) {
-    const FieldRow& row = GetParam();
-    const PriceField* field = price_field(row.control);
-    ASSERT_NE(field, nullptr);
-    EXPECT_EQ(field->keyword, row.keyword);
-    const auto rejected = focus_check(row.control, QStringLiteral("12abc"), us);
-    ASSERT_TRUE(rejected);
-    EXPECT_EQ(message(*rejected), test::price_box(row.prompt));
-    EXPECT_FALSE(focus_check(row.control, QStringLiteral("0"), us));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, PriceFieldTable,
-    testing::Values(
-        FieldRow{"end price", "txt_end_price", "none",
-                 "Please enter a valid price. You can None or 0 for no ending price."},
-        FieldRow{"item cost", "txt_item_cost", "free",
-                 "Please enter a valid price. You can also enter Free or 0 for no reserve."},
-        FieldRow{"other costs", "txt_other_costs", "none",
-                 "Please enter a valid price. You can enter None or 0 for no costs."},
-        FieldRow{"reserve", "txt_reserve", "none",
-                 "Please enter a valid amount. You can also enter none or 0 for no reserve"},
-        FieldRow{"shipping charged", "txt_ship_charged", "none",
-                 "Please enter a valid price. You can enter None or 0 for no shipping charges."},
-        FieldRow{"shipping cost", "txt_ship_cost", "none",
-                 "Please enter a valid price. You can enter None or 0 for no shipping costs."}),
-    name_of<FieldRow>);
-
 // ---- band selectors ----------------------------------------------------------
 
 struct BandRow {
@@ -120,11 +83,6 @@ TEST_P(StartBand, PassesOnlyItsLabels) {
     const BandRow& row = GetParam();
     const QString text = QString::fromUtf8(row.text);
     EXPECT_EQ(start_band_passes(text), row.passes);
-    const auto prompt = focus_check("cmb_start_price", text, us);
-    EXPECT_EQ(!prompt, row.passes);
-    if (prompt) {
-        EXPECT_EQ(message(*prompt), test::error_box("Invalid Start price range entered"));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,11 +104,6 @@ TEST_P(BinBand, PassesItsLabelsAndNone) {
     const BandRow& row = GetParam();
     const QString text = QString::fromUtf8(row.text);
     EXPECT_EQ(bin_band_passes(text), row.passes);
-    const auto prompt = focus_check("cmb_bin", text, us);
-    EXPECT_EQ(!prompt, row.passes);
-    if (prompt) {
-        EXPECT_EQ(message(*prompt), test::error_box("Error: Invalid buy-it-now price entered."));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,19 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BandRow{"another starting-price label", "$1 - $9.99", false},
                     BandRow{"empty", "", false}, BandRow{"a number", "25", false}),
     name_of<BandRow>);
-
-TEST(FocusCheck, OnlyPriceFieldsAndBandSelectorsCheck) {
-    for (const char* name : {"txt_end_price", "txt_item_cost", "txt_other_costs", "txt_reserve",
-                             "txt_ship_charged", "txt_ship_cost", "cmb_start_price", "cmb_bin"})
-        EXPECT_TRUE(has_focus_check(name)) << name;
-    for (const char* name : {"combo_num_pics", "chk_gallery", "cmd_calc", "txt_list_fee"})
-        EXPECT_FALSE(has_focus_check(name)) << name;
-}
-
-TEST(FocusCheck, ControlsWithoutACheckPassAnything) {
-    EXPECT_FALSE(focus_check("combo_num_pics", QStringLiteral("lots"), us));
-    EXPECT_FALSE(focus_check("chk_gallery", QString(), us));
-}
 
 // ---- number conventions ------------------------------------------------------
 

@@ -76,7 +76,7 @@ TEST_F(Menus, AboutOpensFromTheKeyboard) {
     key(Qt::Key_Return);
     bool open = false;
     for (QWidget* w : QApplication::topLevelWidgets())
-        open = open || (w->inherits("frmAbout") && w->isVisible());
+        open = open || (w->inherits("quillet::ui::frmAbout") && w->isVisible());
     EXPECT_TRUE(open);
 }
 

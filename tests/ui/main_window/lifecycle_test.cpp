@@ -16,7 +16,7 @@ namespace {
 QList<QDialog*> about_dialogs() {
     QList<QDialog*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("frmAbout") && w->isVisible())
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
             out << static_cast<QDialog*>(w);
     return out;
 }

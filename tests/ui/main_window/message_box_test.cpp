@@ -48,8 +48,9 @@ TEST(RealMessageBox, WarnsModallyAndGivesTheFocusBack) {
     // text, before the box came up; only the field given the focus back shows
     // a selection now.
     for (const QLineEdit* other : window.findChildren<QLineEdit*>()) {
-        if (other != field)
+        if (other != field) {
             EXPECT_FALSE(other->hasSelectedText()) << other->objectName().toStdString();
+        }
     }
 }
 

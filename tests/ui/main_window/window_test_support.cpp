@@ -91,7 +91,8 @@ WindowHarness::WindowHarness() {
     watchdog_.setInterval(50);
     QObject::connect(&watchdog_, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && qobject_cast<QDialog*>(w) && !w->inherits("frmAbout")) {
+            if (w->isVisible() && qobject_cast<QDialog*>(w) &&
+                !w->inherits("quillet::ui::frmAbout")) {
                 ADD_FAILURE() << "unexpected dialog " << w->metaObject()->className() << " \""
                               << w->windowTitle().toStdString() << "\"";
                 w->close();

@@ -84,6 +84,7 @@ public:
     ~WindowHarness();
 
     Quillet_main& window() { return *window_; }
+    const Quillet_main& window() const { return *window_; }
 
     // The control of that name, or null.
     template <class T = QWidget> T* control(const char* name) const {

@@ -554,7 +554,7 @@ void Soak::clear() {
 QList<QDialog*> about_dialogs() {
     QList<QDialog*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("frmAbout") && w->isVisible())
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
             out << static_cast<QDialog*>(w);
     return out;
 }
@@ -656,7 +656,7 @@ void Soak::check_invariants() {
 
     // The About dialog may stay open beside the window, once; nothing else may.
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && qobject_cast<QDialog*>(w) && !w->inherits("frmAbout"))
+        if (w->isVisible() && qobject_cast<QDialog*>(w) && !w->inherits("quillet::ui::frmAbout"))
             violation(std::string("a dialog is open: ") + w->metaObject()->className());
     if (about_dialogs().size() > 1)
         violation(std::to_string(about_dialogs().size()) + " About dialogs are open");
@@ -744,7 +744,7 @@ void Soak::calculate_clicked() {
 bool Soak::rejected_by_a_focus_check(const Message& box) const {
     const NumberConventions conventions = ui::number_conventions();
     const auto rejects = [&](const char* name) {
-        const auto prompt = ui::focus_check(name, h_.text(name), conventions);
+        const auto prompt = ui::focus_check(h_.window().controls(), h_.control(name), conventions);
         return prompt && ui::message(*prompt) == box;
     };
     return std::any_of(price_fields.begin(), price_fields.end(), rejects) ||

@@ -1,8 +1,10 @@
-#include "ui/about/app_icon.h"
+#include "ui/common/app_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+
+namespace quillet::ui {
 
 namespace {
 
@@ -50,3 +52,5 @@ private:
 QIcon quillet_window_icon() {
     return QIcon(new SvgIconEngine(QStringLiteral(":/quillet/quillet.svg")));
 }
+
+} // namespace quillet::ui

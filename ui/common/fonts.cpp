@@ -1,6 +1,6 @@
-#include "ui/about/fonts.h"
+#include "ui/common/fonts.h"
 
-#include <QFont>
+namespace quillet::ui {
 
 void install_font_substitutes() {
     static const bool installed = [] {
@@ -10,3 +10,12 @@ void install_font_substitutes() {
     }();
     (void)installed;
 }
+
+QFont font(const char* family, qreal points, bool bold) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace quillet::ui

@@ -1,7 +1,0 @@
-#pragma once
-
-#include <QIcon>
-
-// The program's window icon, drawn from a vector picture at whatever size is asked for;
-// 16 and 32 pixels are the sizes it advertises to the window system.
-QIcon quillet_window_icon();

@@ -1,7 +1,0 @@
-#pragma once
-
-// The window texts ask for Verdana and MS Sans Serif by name. Where those are missing
-// (any stock Linux desktop), they fall back to DejaVu Sans rather than to whatever the
-// font matcher picks. Safe to call more than once; call it before the first widget is
-// built.
-void install_font_substitutes();
