@@ -18,6 +18,7 @@
 #include <array>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 namespace quillet::ui {
 
@@ -186,10 +187,9 @@ void style_controls(const Controls& c) {
 }
 
 // Tab follows the table's order through every control that takes input.
-void set_keyboard_order(QWidget* surface) {
+void set_keyboard_order(const std::vector<QWidget*>& in_table_order) {
     QWidget* previous = nullptr;
-    for (const Placement& p : placements) {
-        auto* w = surface->findChild<QWidget*>(QString::fromLatin1(p.name));
+    for (QWidget* w : in_table_order) {
         const bool takes_input = (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                                   qobject_cast<QAbstractButton*>(w)) &&
                                  w->isEnabled();
@@ -210,6 +210,7 @@ Controls build_form(QWidget* surface) {
     // The client area's font goes first: each control then starts with it,
     // rather than every control being built once and re-laid out for a new font.
     surface->setFont(font("Verdana", 9.75));
+    std::vector<QWidget*> built_in_order;
     for (const Placement& p : placements) {
         QWidget* parent = p.frame ? static_cast<QWidget*>(c.*(p.frame)) : surface;
         QWidget* built = std::visit(
@@ -223,9 +224,10 @@ Controls build_form(QWidget* surface) {
             p.slot);
         built->setObjectName(QString::fromLatin1(p.name));
         built->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
+        built_in_order.push_back(built);
     }
     style_controls(c);
-    set_keyboard_order(surface);
+    set_keyboard_order(built_in_order);
     return c;
 }
 

@@ -1,6 +1,5 @@
 // The keyboard reaches everything the mouse does: the menus (F10, Alt alone)
-// without access keys in their captions, Space on every box, and a focus the
-// style is told to show on every control Tab reaches.
+// without access keys in their captions, and Space on every box.
 
 #include "window_test_support.h"
 
@@ -9,8 +8,6 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProxyStyle>
-#include <QStyleOption>
 
 #include <gtest/gtest.h>
 
@@ -119,68 +116,6 @@ INSTANTIATE_TEST_SUITE_P(Window, SpaceBar,
                                          "chk_sub", "chk_highlight", "chk_gift", "chk_doublecat",
                                          "chk_gfeatured", "chk_fplus", "chk_hfeatured",
                                          "chk_paypal"));
-
-// Qt's style, watched: which widgets it was asked to draw as holding the
-// keyboard focus, and whether a focus rectangle was among the requests.
-class FocusWatchingStyle : public QProxyStyle {
-public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        note(option, widget, element == PE_FrameFocusRect);
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        note(option, widget, false);
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override {
-        note(option, widget, false);
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-    }
-
-    mutable bool drawn_focused = false;
-    mutable bool focus_rect = false;
-
-private:
-    void note(const QStyleOption* option, const QWidget*, bool is_focus_rect) const {
-        const bool focused = option && (option->state & State_HasFocus) &&
-                             (option->state & State_KeyboardFocusChange);
-        drawn_focused = drawn_focused || focused;
-        focus_rect = focus_rect || (focused && is_focus_rect);
-    }
-};
-
-TEST(FocusIndicator, EveryControlTabReachesIsDrawnWithKeyboardFocus) {
-    ensure_application();
-    auto* style = new FocusWatchingStyle;
-    QApplication::setStyle(style); // the application owns it from here on
-    WindowHarness h;
-    const QStringList order{
-        "cmb_start_price", "cmb_bin",         "txt_reserve",    "txt_end_price", "txt_ship_charged",
-        "txt_ship_cost",   "txt_other_costs", "combo_num_pics", "chk_pic_show",  "chk_supersize",
-        "chk_pic_pack",    "chk_gallery",     "chk_bold",       "chk_10day",     "chk_border",
-        "chk_sub",         "chk_highlight",   "chk_gift",       "chk_doublecat", "chk_gfeatured",
-        "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",      "cmd_clear",
-        "txt_item_cost",
-    };
-    for (const QString& name : order) {
-        h.tab();
-        ASSERT_EQ(h.focused(), name);
-        QWidget* control = h.control(name.toLatin1().constData());
-        EXPECT_TRUE(control->hasFocus()) << name.toStdString();
-        style->drawn_focused = style->focus_rect = false;
-        (void)control->grab();
-        EXPECT_TRUE(style->drawn_focused) << name.toStdString() << " is not drawn as focused";
-        // A box shows a focus rectangle round its caption; fields and buttons
-        // show their focus in their frame instead.
-        if (qobject_cast<QCheckBox*>(control)) {
-            EXPECT_TRUE(style->focus_rect) << name.toStdString() << " draws no focus rectangle";
-        }
-    }
-    EXPECT_TRUE(h.take_boxes().isEmpty());
-}
 
 } // namespace
 } // namespace quillet::test
