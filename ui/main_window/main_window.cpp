@@ -63,18 +63,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_.cmd_calc->setAutoDefault(false);
     c_.cmd_clear->setAutoDefault(true);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("file"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("Exit"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("Help"));
-    QAction* about = help->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("About"));
-    open_menus_with_f10(*this);
-
-    connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
-    connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
+    build_menus();
     connect(c_.cmd_calc, &QPushButton::clicked, this, &Quillet_main::cmd_calc_Click);
     connect(c_.cmd_clear, &QPushButton::clicked, this, &Quillet_main::cmd_clear_Click);
     connect(c_.chk_gallery, &QCheckBox::stateChanged, this, &Quillet_main::chk_gallery_Click);
@@ -93,30 +82,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_.txt_item_cost->setFocus(Qt::OtherFocusReason);
     c_.txt_item_cost->selectAll();
 
-    checks_ = new FocusChecks(
-        this, surface, c_.cmd_clear,
-        {
-            .control_of = [this](QWidget* w) { return control_of(w); },
-            // The locale's conventions as they are when the check runs.
-            .check =
-                [this](QWidget* control) { return focus_check(c_, control, number_conventions()); },
-            // The selectors keep no such guard: the listing fee reports a
-            // start label it does not know.
-            .checked_on_enter =
-                [this](QWidget* control) { return price_field_of(c_, control) != nullptr; },
-            .got_focus =
-                [this](QWidget* control) {
-                    if (price_field_of(c_, control))
-                        static_cast<QLineEdit*>(control)->selectAll();
-                },
-            .reject =
-                [this](QWidget* control, const Prompt& prompt) {
-                    warn(message(prompt));
-                    give_focus_to(control);
-                },
-            .enter = [this] { c_.cmd_calc->click(); },
-            .clear = [this] { cmd_clear_Click(); },
-        });
+    checks_ = new FocusChecks(this, surface, c_.cmd_clear, focus_client());
 }
 
 Quillet_main::~Quillet_main() {
@@ -125,6 +91,47 @@ Quillet_main::~Quillet_main() {
 
 void Quillet_main::set_warning_presenter(WarningPresenter presenter) {
     warn_ = std::move(presenter);
+}
+
+void Quillet_main::build_menus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("file"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    QAction* about = help->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About"));
+    open_menus_with_f10(*this);
+
+    connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
+    connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
+}
+
+// What the focus checks ask of this window.
+FocusChecks::Client Quillet_main::focus_client() {
+    return {
+        .control_of = [this](QWidget* w) { return control_of(w); },
+        // The locale's conventions as they are when the check runs.
+        .check =
+            [this](QWidget* control) { return focus_check(c_, control, number_conventions()); },
+        // The selectors keep no such guard: the listing fee reports a
+        // start label it does not know.
+        .checked_on_enter =
+            [this](QWidget* control) { return price_field_of(c_, control) != nullptr; },
+        .got_focus =
+            [this](QWidget* control) {
+                if (price_field_of(c_, control))
+                    static_cast<QLineEdit*>(control)->selectAll();
+            },
+        .reject =
+            [this](QWidget* control, const Prompt& prompt) {
+                warn(message(prompt));
+                give_focus_to(control);
+            },
+        .enter = [this] { c_.cmd_calc->click(); },
+        .clear = [this] { cmd_clear_Click(); },
+    };
 }
 
 // ---- load, clear, About, Exit ------------------------------------

@@ -16,6 +16,7 @@
 // What each input and result control means to these is its row in
 // control_table.h.
 
+#include "ui/main_window/focus_checks.h"
 #include "ui/main_window/form_layout.h"
 #include "ui/main_window/prompts.h"
 
@@ -35,8 +36,6 @@ struct WindowState;
 
 namespace quillet::ui {
 
-class FocusChecks;
-
 class Quillet_main : public QMainWindow {
     Q_OBJECT
 
@@ -53,6 +52,9 @@ public:
     const Controls& controls() const { return c_; }
 
 private:
+    void build_menus();
+    FocusChecks::Client focus_client();
+
     // Load, Clear, About, Exit.
     void Form_Load();
     void cmd_clear_Click();
