@@ -1,109 +1,147 @@
 #include "decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <string_view>
 
 namespace quillet::detail {
 
 namespace {
 
-// Adds one unit in the last place of a digit string; may grow it by a digit.
-void increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
+Remainder remainder_of(std::string_view dropped) {
+    if (dropped.find_first_not_of('0') == std::string_view::npos)
+        return Remainder::zero;
+    if (dropped[0] != '5')
+        return dropped[0] < '5' ? Remainder::below_half : Remainder::above_half;
+    return dropped.find_first_not_of('0', 1) == std::string_view::npos ? Remainder::half
+                                                                       : Remainder::above_half;
 }
 
-enum class Remainder { zero, below_half, half, above_half };
-
-Remainder classify(std::string_view dropped) {
-    if (dropped.empty())
-        return Remainder::zero;
-    const bool rest_zero = dropped.find_first_not_of('0', 1) == std::string_view::npos;
-    if (dropped[0] > '5' || (dropped[0] == '5' && !rest_zero))
-        return Remainder::above_half;
-    if (dropped[0] == '5')
-        return Remainder::half;
-    return rest_zero && dropped[0] == '0' ? Remainder::zero : Remainder::below_half;
+// The whole cents under |x| when x counts as halfway between two cents.
+std::optional<std::uint64_t> cents_below_halfway(double x) {
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(x), &exponent);
+    // Under 2^-8 no halfway value is near; from 2^52 up every double is whole.
+    if (exponent < -7 || exponent > 52)
+        return std::nullopt;
+    // Counted in units of x's last place, 2^-bits, 100|x| and the halfway
+    // value are whole numbers, so the distance between them is exact.
+    const int bits = 53 - exponent;
+    const std::uint64_t hundred = 100 * static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const std::uint64_t cents = hundred >> bits;
+    const std::uint64_t rest = hundred - (cents << bits);
+    const std::uint64_t half = std::uint64_t{1} << (bits - 1);
+    const std::uint64_t distance = rest > half ? rest - half : half - rest;
+    // Eight units of x, times 100; only under 2^33 is that under a thousandth of a cent.
+    const std::uint64_t slack = exponent <= 33 ? 8 * 100 : 0;
+    if (distance > slack)
+        return std::nullopt;
+    return cents;
 }
 
 } // namespace
 
-RoundedDecimal round_double(double x, int places, RoundMode mode) {
-    // Forty decimals hold every double's distance from a halfway point at four
-    // places or fewer, so rounding the expansion there cannot fake a tie.
-    constexpr int exact_places = 40;
-    std::array<char, 400> buffer{};
-    const double magnitude = std::fabs(x);
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                         std::chars_format::fixed, exact_places);
-    const std::string_view text(buffer.data(), ec == std::errc() ? end - buffer.data() : 0);
-    const auto point = text.find('.');
-    RoundedDecimal out;
-    out.whole = std::string(text.substr(0, point));
-    const std::string_view all_fraction = text.substr(point + 1);
-    out.fraction = std::string(all_fraction.substr(0, places));
-    Remainder rest = classify(all_fraction.substr(places));
-    out.inexact = rest != Remainder::zero;
-
-    bool up = false;
-    switch (mode) {
-    case RoundMode::toward_zero:
-        break;
-    case RoundMode::half_away:
-        up = rest == Remainder::half || rest == Remainder::above_half;
-        break;
-    case RoundMode::half_even: {
-        const char last = out.fraction.empty() ? out.whole.back() : out.fraction.back();
-        up = rest == Remainder::above_half || (rest == Remainder::half && (last - '0') % 2 == 1);
-        break;
+DecimalNumber DecimalNumber::exact(double x) {
+    // |x| is a whole number of units of 2^(exponent - 53), or of 2^-1074 when
+    // subnormal, so that many decimals write it exactly.
+    int exponent = 0;
+    std::frexp(x, &exponent);
+    const int places = std::clamp(53 - exponent, 0, 1074);
+    // The longest text: 309 digits without decimals, or 16 digits before 1074 decimals.
+    std::array<char, 1100> text{};
+    const char* end = std::to_chars(text.data(), text.data() + text.size(), std::fabs(x),
+                                    std::chars_format::fixed, places)
+                          .ptr;
+    DecimalNumber number;
+    number.negative = std::signbit(x);
+    bool after_point = false;
+    for (const char* c = text.data(); c != end; ++c) {
+        if (*c == '.')
+            after_point = true;
+        else
+            number.add_digit(*c, after_point);
     }
-    }
-    if (up) {
-        std::string digits = out.whole + out.fraction;
-        increment(digits);
-        out.whole = digits.substr(0, digits.size() - places);
-        out.fraction = digits.substr(digits.size() - places);
-    }
-    const bool zero = out.whole.find_first_not_of('0') == std::string::npos &&
-                      out.fraction.find_first_not_of('0') == std::string::npos;
-    out.negative = std::signbit(x) && !zero;
-    return out;
+    return number;
 }
 
-std::optional<std::int64_t> round_scaled(double x, int places, RoundMode mode, bool near_halfway) {
-    const double scale = places == 2 ? 100.0 : 10000.0;
-    const double scaled = x * scale;
-    if (!(std::fabs(scaled) < 0x1p52) || mode == RoundMode::toward_zero)
-        return std::nullopt;
-    // x * scale is exactly scaled + error, and |error| is at most half a unit
-    // in the last place of scaled: too small to carry the fraction past 0.5
-    // unless the fraction is 0.5 itself.
-    const double error = std::fma(x, scale, -scaled);
-    const double lower = std::floor(scaled);
-    const double fraction = scaled - lower; // exact
-    Remainder rest = fraction > 0.5 || (fraction == 0.5 && error > 0) ? Remainder::above_half
-                     : fraction == 0.5 && error == 0                  ? Remainder::half
-                                                                      : Remainder::below_half;
-    if (near_halfway && rest != Remainder::half) {
-        // Only where eight units are a sliver of the step (amounts under about
-        // 8.6e9 at two places); beyond that the exact value decides.
-        const double tolerance =
-            8 * (std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x)) * scale;
-        if (tolerance <= 1e-3 && std::fabs((fraction - 0.5) + error) <= tolerance)
-            rest = Remainder::half;
+void DecimalNumber::add_digit(char digit, bool after_point) {
+    if (after_point)
+        --exponent;
+    if (!digits.empty() || digit != '0')
+        digits += digit;
+}
+
+double DecimalNumber::to_double() const {
+    const double sign = negative ? -1.0 : 1.0;
+    if (digits.empty())
+        return sign * 0.0;
+    const std::string text = digits + 'e' + std::to_string(exponent);
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        // Too large or too small; the value lies below 10^order and from a
+        // tenth of it up, so a positive order means too large.
+        const auto order = static_cast<std::int64_t>(digits.size()) + exponent;
+        value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    const auto count = static_cast<std::int64_t>(lower);
-    bool up = rest == Remainder::above_half;
-    if (rest == Remainder::half)
-        up = mode == RoundMode::half_even ? count % 2 != 0 : x > 0; // away from zero
-    return count + (up ? 1 : 0);
+    return sign * value;
+}
+
+std::optional<DecimalNumber::Cut> DecimalNumber::cut(int places) const {
+    if (digits.empty())
+        return Cut{};
+    // The digits of the count: those at or above the step's place.
+    const std::int64_t whole = static_cast<std::int64_t>(digits.size()) + exponent + places;
+    if (whole > 19)
+        return std::nullopt; // 10^19 steps or more
+    if (whole < 0)
+        return Cut{0, Remainder::below_half}; // under a tenth of a step
+    const std::size_t kept = std::min(static_cast<std::size_t>(whole), digits.size());
+    std::uint64_t count = 0;
+    std::from_chars(digits.data(), digits.data() + kept, count); // none kept: stays 0
+    for (std::size_t i = kept; i < static_cast<std::size_t>(whole); ++i)
+        count *= 10;
+    return Cut{count, remainder_of(std::string_view(digits).substr(kept))};
+}
+
+std::optional<Currency> DecimalNumber::to_money() const {
+    const auto steps = cut(4);
+    if (!steps)
+        return std::nullopt;
+    std::uint64_t count = steps->count;
+    if (steps->rest == Remainder::above_half || (steps->rest == Remainder::half && count % 2 != 0))
+        ++count;
+    // Up to 2^63 so that the most negative count fits.
+    if (count > (negative ? std::uint64_t{1} << 63 : (std::uint64_t{1} << 63) - 1))
+        return std::nullopt;
+    return Currency::from_count(static_cast<std::int64_t>(negative ? 0 - count : count));
+}
+
+std::string nearest_cent_text(double x, Tie tie) {
+    if (const auto below = cents_below_halfway(x)) {
+        const bool up = tie == Tie::away_from_zero || *below % 2 != 0;
+        return cents_text(x < 0, *below + (up ? 1 : 0));
+    }
+    // Not halfway, so to_chars's rounding of the exact value is the nearest cent.
+    std::array<char, 320> text{}; // at most 309 digits before the point
+    const char* end =
+        std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, 2).ptr;
+    std::string_view written(text.data(), static_cast<std::size_t>(end - text.data()));
+    if (written == "-0.00")
+        written.remove_prefix(1);
+    return std::string(written);
+}
+
+std::string cents_text(bool negative, std::uint64_t cents) {
+    std::string text = negative && cents != 0 ? "-" : "";
+    text += std::to_string(cents / 100);
+    text += '.';
+    text += static_cast<char>('0' + cents % 100 / 10);
+    text += static_cast<char>('0' + cents % 10);
+    return text;
 }
 
 } // namespace quillet::detail

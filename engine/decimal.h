@@ -1,7 +1,10 @@
 #pragma once
 
-// Exact decimal rounding of doubles, shared by the conversions and the text
-// forms. Internal to the engine.
+// The engine's exact decimal arithmetic: a number as decimal digits and a
+// power of ten, filled by the text readers or written exactly from a double by
+// std::to_chars, and rounded from those digits. Internal to the engine.
+
+#include "currency.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,36 +12,46 @@
 
 namespace quillet::detail {
 
-enum class RoundMode { half_even, half_away, toward_zero };
+// What a rounding drops, measured against half a step.
+enum class Remainder { zero, below_half, half, above_half };
 
-// A finite value rounded to a number of decimals: the digits before and after
-// the point, without sign; negative is set only for a nonzero result.
-struct RoundedDecimal {
+// The value (negative ? -1 : 1) x digits x 10^exponent.
+struct DecimalNumber {
     bool negative = false;
-    std::string whole;    // no leading zeros, "0" for zero
-    std::string fraction; // exactly `places` digits
-    bool inexact = false; // the value had digits beyond the places kept
+    std::string digits; // no leading zeros; empty for zero
+    std::int64_t exponent = 0;
 
-    // "-12.34": sign, digits and a full stop.
-    std::string text() const {
-        std::string out = negative ? "-" : "";
-        out += whole;
-        out += '.';
-        out += fraction;
-        return out;
-    }
+    // Every digit of a finite double's exact binary value.
+    static DecimalNumber exact(double x);
+
+    void add_digit(char digit, bool after_point);
+
+    // The nearest double; an infinity when too large.
+    double to_double() const;
+
+    // The magnitude in steps of 10^-places: the whole count of steps and what
+    // is left beyond it. Empty from 10^19 steps up.
+    struct Cut {
+        std::uint64_t count = 0;
+        Remainder rest = Remainder::zero;
+    };
+    std::optional<Cut> cut(int places) const;
+
+    // The nearest ten-thousandth, a tie going to the even count; empty outside
+    // the money range.
+    std::optional<Currency> to_money() const;
 };
 
-// Rounds the exact binary value of a finite double, whatever its size.
-RoundedDecimal round_double(double x, int places, RoundMode mode);
+enum class Tie { to_even, away_from_zero };
 
-// The same rounding for 2 or 4 places, as a count of hundredths or
-// ten-thousandths, without leaving the hardware: empty when the scaled value
-// reaches 2^52 (about 4.5e13 at two places, 4.5e11 at four), where doubles no
-// longer resolve the step and round_double takes over. With near_halfway set,
-// a double within eight units in its last place of a halfway value is taken
-// as that halfway value, where eight units are under a thousandth of the step.
-// toward_zero is not offered here.
-std::optional<std::int64_t> round_scaled(double x, int places, RoundMode mode, bool near_halfway);
+// A finite double at the nearest cent, written "-12.34" (zero has no sign). A
+// double counts as halfway between two cents when it lies within eight units
+// in its own last place of that halfway value, where eight units are under a
+// thousandth of a cent (amounts under 2^33, about 8.6e9); beyond that only
+// its exact value is halfway.
+std::string nearest_cent_text(double x, Tie tie);
+
+// "-12.34" from a sign and a count of cents; zero never has a sign.
+std::string cents_text(bool negative, std::uint64_t cents);
 
 } // namespace quillet::detail

@@ -15,16 +15,6 @@ std::uint64_t magnitude(Currency m) {
     return m.count() < 0 ? 0 - count : count;
 }
 
-// "-12.34" from a sign and a count of cents; zero never has a sign.
-std::string cents_text(bool negative, std::uint64_t cents) {
-    std::string text = negative && cents != 0 ? "-" : "";
-    text += std::to_string(cents / 100);
-    text += '.';
-    text += static_cast<char>('0' + cents % 100 / 10);
-    text += static_cast<char>('0' + cents % 10);
-    return text;
-}
-
 } // namespace
 
 std::string format_cents(Currency m) {
@@ -32,7 +22,7 @@ std::string format_cents(Currency m) {
     std::uint64_t cents = magnitude(m) / per_cent;
     if (magnitude(m) % per_cent >= per_cent / 2)
         ++cents; // halfway goes away from zero
-    return cents_text(m.count() < 0, cents);
+    return detail::cents_text(m.count() < 0, cents);
 }
 
 std::string format_cents(double x) {
@@ -40,11 +30,7 @@ std::string format_cents(double x) {
         return "nan";
     if (std::isinf(x))
         return x < 0 ? "-inf" : "inf";
-    if (const auto cents = detail::round_scaled(x, 2, detail::RoundMode::half_away, true)) {
-        const auto magnitude = static_cast<std::uint64_t>(*cents < 0 ? -*cents : *cents);
-        return cents_text(*cents < 0, magnitude);
-    }
-    return detail::round_double(x, 2, detail::RoundMode::half_away).text();
+    return detail::nearest_cent_text(x, detail::Tie::away_from_zero);
 }
 
 std::string format_money_plain(Currency m) {

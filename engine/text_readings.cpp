@@ -1,18 +1,17 @@
 #include "text_readings.h"
 
-#include "decimal_digits.h"
+#include "decimal.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <limits>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace quillet {
 
 namespace {
 
-using detail::DecimalDigits;
+using detail::DecimalNumber;
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -30,6 +29,10 @@ bool is_exponent_letter(char c) {
 int hex_value(char c) {
     const char l = lower_ascii(c);
     return is_digit(c) ? c - '0' : l >= 'a' && l <= 'f' ? l - 'a' + 10 : -1;
+}
+
+int octal_value(char c) {
+    return c >= '0' && c <= '7' ? c - '0' : -1;
 }
 
 // Reads a text as the lenient reading sees it: blanks, tabs and line feeds
@@ -58,65 +61,41 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Exponent digits, capped so that no run of digits can overflow.
+// Exponent digits, capped far from overflow: past a billion the value is
+// infinite or zero whatever the digits say.
 template <class Cursor> std::int64_t read_exponent_digits(Cursor& cursor, bool negative) {
+    constexpr std::int64_t cap = 1'000'000'000;
     std::int64_t value = 0;
     for (; is_digit(cursor.peek()); cursor.next())
-        value = std::min(value * 10 + (cursor.peek() - '0'), detail::exponent_cap);
+        value = std::min(value * 10 + (cursor.peek() - '0'), cap);
     return negative ? -value : value;
 }
 
-// "&H" and "&O" numbers: whole and unsigned, read through hexadecimal digits
-// so that long runs still round correctly.
+// "&H" and "&O" numbers: whole and unsigned. The leading 62 bits, with any
+// set bit after them folded into the lowest, convert to the nearest double in
+// one rounding, nine bits below the double's last; scaling by the bits
+// dropped is then exact, or an infinity past 2^1024.
 double radix_number(BlankFreeCursor& cursor, bool octal) {
-    // More significant bits than these make the value infinite.
-    constexpr std::size_t max_hex = 260;
-    std::array<char, max_hex> hex{};
-    std::size_t count = 0;
-    bool too_long = false;
-    unsigned bits = 0; // octal bits not yet gathered into a hex digit
-    int bit_count = 0;
-    std::array<unsigned char, 4 * max_hex> octal_bits{};
-    std::size_t octal_count = 0;
-    for (; octal ? cursor.peek() >= '0' && cursor.peek() <= '7' : hex_value(cursor.peek()) >= 0;
-         cursor.next()) {
-        const int value = octal ? cursor.peek() - '0' : hex_value(cursor.peek());
-        if (value == 0 && count == 0 && octal_count == 0)
-            continue; // leading zeros
-        if (octal) {
-            if (octal_count + 3 > octal_bits.size()) {
-                too_long = true;
-                continue;
-            }
-            for (int shift = 2; shift >= 0; --shift)
-                octal_bits[octal_count++] = static_cast<unsigned char>((value >> shift) & 1);
-        } else if (count == max_hex) {
-            too_long = true;
-        } else {
-            hex[count++] = "0123456789abcdef"[value];
-        }
-    }
-    if (octal) {
-        // Gather the bits into hex digits from the right: pad on the left.
-        const std::size_t pad = (4 - octal_count % 4) % 4;
-        for (std::size_t i = 0; i < pad + octal_count; ++i) {
-            bits = bits << 1 | (i < pad ? 0u : octal_bits[i - pad]);
-            if (++bit_count == 4) {
-                if (count > 0 || bits != 0)
-                    hex[count++] = "0123456789abcdef"[bits];
-                bits = 0;
-                bit_count = 0;
+    const int digit_bits = octal ? 3 : 4;
+    std::uint64_t leading = 0;
+    std::int64_t dropped = 0; // bits after the leading ones
+    bool sticky = false;      // any of them set
+    for (;; cursor.next()) {
+        const int value = octal ? octal_value(cursor.peek()) : hex_value(cursor.peek());
+        if (value < 0)
+            break;
+        for (int shift = digit_bits - 1; shift >= 0; --shift) {
+            const unsigned bit = (value >> shift) & 1;
+            if (leading < std::uint64_t{1} << 61) {
+                leading = leading << 1 | bit;
+            } else {
+                ++dropped;
+                sticky = sticky || bit != 0;
             }
         }
     }
-    if (too_long)
-        return std::numeric_limits<double>::infinity();
-    if (count == 0)
-        return 0;
-    double value = 0;
-    const auto [end, ec] =
-        std::from_chars(hex.data(), hex.data() + count, value, std::chars_format::hex);
-    return ec == std::errc() ? value : std::numeric_limits<double>::infinity();
+    const auto head = static_cast<double>(leading | (sticky ? 1 : 0));
+    return std::ldexp(head, static_cast<int>(std::min<std::int64_t>(dropped, 2000)));
 }
 
 // ---- the strict reading -------------------------------------------------
@@ -127,15 +106,15 @@ public:
         : text_(text)
         , conventions_(conventions) {}
 
-    std::optional<DecimalDigits> read() {
-        DecimalDigits number;
+    std::optional<DecimalNumber> read() {
+        DecimalNumber number;
         skip_blanks();
         bool have_sign = false;
         bool have_currency = false;
         for (int token = 0; token < 2; ++token) {
             if (!have_sign && (peek() == '+' || peek() == '-')) {
                 have_sign = true;
-                number.set_negative(peek() == '-');
+                number.negative = peek() == '-';
                 ++pos_;
             } else if (!have_currency && take_currency()) {
                 have_currency = true;
@@ -156,7 +135,7 @@ public:
                 ++pos_;
             if (!is_digit(peek()))
                 return std::nullopt;
-            number.add_exponent(read_exponent_digits(*this, negative));
+            number.exponent += read_exponent_digits(*this, negative);
         }
         skip_blanks();
         if (!have_currency && take_currency())
@@ -194,7 +173,7 @@ private:
         }
     }
 
-    std::size_t take_digits(DecimalDigits& number, bool after_point) {
+    std::size_t take_digits(DecimalNumber& number, bool after_point) {
         std::size_t count = 0;
         for (; is_digit(peek()); ++pos_, ++count)
             number.add_digit(peek(), after_point);
@@ -203,7 +182,7 @@ private:
 
     // Digits before the point: one group of any length, or groups of three
     // after a first group of one to three digits.
-    std::size_t read_grouped_digits(DecimalDigits& number) {
+    std::size_t read_grouped_digits(DecimalNumber& number) {
         std::size_t count = take_digits(number, false);
         const std::string_view separator = conventions_.group_separator;
         if (count == 0 || count > 3 || separator == conventions_.decimal_point)
@@ -240,9 +219,9 @@ double leading_number(std::string_view text) {
         }
         return 0;
     }
-    DecimalDigits number;
+    DecimalNumber number;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
-        number.set_negative(cursor.peek() == '-');
+        number.negative = cursor.peek() == '-';
         cursor.next();
     }
     std::size_t digits = 0;
@@ -264,7 +243,7 @@ double leading_number(std::string_view text) {
         if (exponent.peek() == '+' || exponent.peek() == '-')
             exponent.next();
         if (is_digit(exponent.peek()))
-            number.add_exponent(read_exponent_digits(exponent, negative));
+            number.exponent += read_exponent_digits(exponent, negative);
     }
     return number.to_double();
 }

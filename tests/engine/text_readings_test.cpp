@@ -172,30 +172,3 @@ TEST(Keyword, MatchesWholeTextInAnyCase) {
 
 } // namespace
 } // namespace quillet
-
-namespace quillet {
-namespace {
-
-// Digits past the reader's fixed buffer still decide rounding: only whether
-// any of them is nonzero matters.
-TEST(LongTexts, DigitsBeyondTheBufferStillRoundCorrectly) {
-    const std::string zeros(900, '0');
-    EXPECT_EQ(leading_number("9007199254740993." + zeros), 9007199254740992.0); // tie, even
-    EXPECT_EQ(leading_number("9007199254740993." + zeros + "1"), 9007199254740994.0);
-    EXPECT_EQ(leading_number("9007199254740993" + zeros + "e-900"), 9007199254740992.0);
-    EXPECT_EQ(leading_number(" 1 " + std::string(2000, ' ') + "5"), 15);
-    EXPECT_EQ(leading_number("&O1" + std::string(341, '0')), std::ldexp(1.0, 1023));
-    EXPECT_EQ(leading_number("&O1" + std::string(342, '0')), inf);
-    EXPECT_EQ(leading_number("&H" + std::string(5000, '0') + "1F"), 31);
-
-    const NumberConventions us;
-    EXPECT_EQ(money_from_text("0.00005" + zeros, us).value, Currency{}); // tie, even
-    EXPECT_EQ(money_from_text("0.00005" + zeros + "1", us).value, "0.0001"_usd);
-    EXPECT_EQ(money_from_text("0.00015" + zeros, us).value, "0.0002"_usd);
-    EXPECT_EQ(money_from_text(zeros + "12.5", us).value, "12.5"_usd);
-    EXPECT_EQ(money_from_text("1" + zeros, us).failure, Failure::out_of_range);
-    EXPECT_EQ(money_from_text("1" + zeros + "e-900", us).value, "1"_usd);
-}
-
-} // namespace
-} // namespace quillet
