@@ -22,8 +22,7 @@ concept named_row = requires(const Row& r) {
     { r.name } -> std::convertible_to<const char*>;
 };
 
-template <named_row Row>
-void PrintTo(const Row& row, std::ostream* os) {
+template <named_row Row> void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
 
