@@ -35,7 +35,7 @@ CalcOutcome run_stage(const StageEntry& entry, WindowState& state, const StageCo
 } // namespace
 
 bool sale_stages_run(const WindowState& state, const NumberConventions& conventions) {
-    return !read_price(state.txt_end_price, keyword_none, conventions).is_zero();
+    return !read_price(state, prices::end_price, conventions).is_zero();
 }
 
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,

@@ -48,6 +48,12 @@ struct PriceField {
     InputField id;
 };
 
+// The field's amount by the rule above.
+inline PriceAmount read_price(const WindowState& s, const PriceField& field,
+                              const NumberConventions& conventions) {
+    return read_price(s.*field.text, field.keyword, conventions);
+}
+
 namespace prices {
 inline constexpr PriceField end_price{&WindowState::txt_end_price, keyword_none,
                                       InputField::txt_end_price};
@@ -59,6 +65,10 @@ inline constexpr PriceField ship_cost{&WindowState::txt_ship_cost, keyword_none,
                                       InputField::txt_ship_cost};
 inline constexpr PriceField other_costs{&WindowState::txt_other_costs, keyword_none,
                                         InputField::txt_other_costs};
+// The window's sixth price field; the listing fee reads it strictly, not by
+// the rule above.
+inline constexpr PriceField reserve{&WindowState::txt_reserve, keyword_none,
+                                    InputField::txt_reserve};
 } // namespace prices
 
 } // namespace quillet

@@ -26,20 +26,16 @@ inline Currency to_money(double x) {
 }
 
 // A price field's amount, or an out-of-range failure of that field.
-inline PriceAmount price(const WindowState& s, const PriceField& field, const StageContext& ctx) {
-    return read_price(s.*field.text, field.keyword, ctx.conventions);
-}
-
 inline Currency price_money(const WindowState& s, const PriceField& field,
                             const StageContext& ctx) {
-    const auto m = price(s, field, ctx).as_money();
+    const auto m = read_price(s, field, ctx.conventions).as_money();
     if (!m)
         throw InputFailure(Failure::out_of_range, field.id);
     return *m;
 }
 
 inline double price_double(const WindowState& s, const PriceField& field, const StageContext& ctx) {
-    const auto x = price(s, field, ctx).as_double();
+    const auto x = read_price(s, field, ctx.conventions).as_double();
     if (!x)
         throw InputFailure(Failure::out_of_range, field.id);
     return *x;

@@ -69,9 +69,8 @@ std::string describe(const WindowState& s) {
 }
 
 // A price whose amount cannot become money.
-bool price_out_of_range(const std::string& text, std::string_view keyword,
-                        const NumberConventions& c) {
-    return !read_price(text, keyword, c).as_money();
+bool price_out_of_range(const WindowState& s, const PriceField& field, const NumberConventions& c) {
+    return !read_price(s, field, c).as_money();
 }
 
 // Whether the input alone makes the stage fail, whatever the other inputs.
@@ -86,15 +85,15 @@ bool at_fault(InputField field, Stage stage, const WindowState& s, const NumberC
     }
     case InputField::txt_end_price:
         return stage == Stage::paypal_fee ? !money_from_text(s.txt_end_price, c).ok()
-                                          : price_out_of_range(s.txt_end_price, keyword_none, c);
+                                          : price_out_of_range(s, prices::end_price, c);
     case InputField::txt_ship_charged:
-        return price_out_of_range(s.txt_ship_charged, keyword_none, c);
+        return price_out_of_range(s, prices::ship_charged, c);
     case InputField::txt_item_cost:
-        return price_out_of_range(s.txt_item_cost, keyword_free, c);
+        return price_out_of_range(s, prices::item_cost, c);
     case InputField::txt_ship_cost:
-        return price_out_of_range(s.txt_ship_cost, keyword_none, c);
+        return price_out_of_range(s, prices::ship_cost, c);
     case InputField::txt_other_costs:
-        return price_out_of_range(s.txt_other_costs, keyword_none, c);
+        return price_out_of_range(s, prices::other_costs, c);
     case InputField::none:
         break;
     }

@@ -9,6 +9,7 @@
 // (form_layout.cpp). The checks, the binding, quick help, accessibility, Load
 // and Clear all walk these rows.
 
+#include "engine/price_reading.h"
 #include "engine/stages.h"
 #include "engine/window_state.h"
 #include "ui/main_window/form_layout.h"
@@ -27,61 +28,47 @@ namespace quillet::ui {
 // keyword in any letter case.
 struct PriceFieldRow {
     QLineEdit* Controls::*widget;
-    std::string WindowState::*text;
-    std::string_view keyword;
+    PriceField field; // the record member, the keyword and the failure id
     Prompt prompt;
     std::string_view help;
     std::string_view caption; // spoken, and in a box about its amount
-    InputField id;
 };
 
 inline constexpr std::array<PriceFieldRow, 6> price_fields{{
     {&Controls::txt_item_cost,
-     &WindowState::txt_item_cost,
-     keyword_free,
+     prices::item_cost,
      {"Please enter a valid price. You can also enter Free or 0 for no reserve.",
       prompts::price_title},
      "Enter the cost of your item.",
-     "Item Cost",
-     InputField::txt_item_cost},
+     "Item Cost"},
     {&Controls::txt_reserve,
-     &WindowState::txt_reserve,
-     keyword_none,
+     prices::reserve,
      {"Please enter a valid amount. You can also enter none or 0 for no reserve",
       prompts::price_title},
      "Enter the reserve price for your item, enter 0 or None for no reserve.",
-     "Reserve",
-     InputField::txt_reserve},
+     "Reserve"},
     {&Controls::txt_end_price,
-     &WindowState::txt_end_price,
-     keyword_none,
+     prices::end_price,
      {"Please enter a valid price. You can None or 0 for no ending price.", prompts::price_title},
      "Enter your estimated end price for your item. Used to calculate final value fees e.t.c",
-     "Ending Price",
-     InputField::txt_end_price},
+     "Ending Price"},
     {&Controls::txt_ship_charged,
-     &WindowState::txt_ship_charged,
-     keyword_none,
+     prices::ship_charged,
      {"Please enter a valid price. You can enter None or 0 for no shipping charges.",
       prompts::price_title},
      "Enter the amount you will charge for shipping.",
-     "Shipping Charged",
-     InputField::txt_ship_charged},
+     "Shipping Charged"},
     {&Controls::txt_ship_cost,
-     &WindowState::txt_ship_cost,
-     keyword_none,
+     prices::ship_cost,
      {"Please enter a valid price. You can enter None or 0 for no shipping costs.",
       prompts::price_title},
      "Enter the cost to ship your item.",
-     "Shipping Cost",
-     InputField::txt_ship_cost},
+     "Shipping Cost"},
     {&Controls::txt_other_costs,
-     &WindowState::txt_other_costs,
-     keyword_none,
+     prices::other_costs,
      {"Please enter a valid price. You can enter None or 0 for no costs.", prompts::price_title},
      "Enter other costs associated with your sale (e.g handling, 3rd party fees e.t.c).",
-     "Other Costs",
-     InputField::txt_other_costs},
+     "Other Costs"},
 }};
 
 // A drop-down the program fills; the user may type in it too.

@@ -23,7 +23,7 @@ const PriceFieldRow* price_field_of(const Controls& controls, const QWidget* con
 std::optional<Prompt> focus_check(const Controls& controls, const QWidget* control,
                                   const NumberConventions& conventions) {
     if (const PriceFieldRow* row = price_field_of(controls, control)) {
-        if (price_text_passes((controls.*row->widget)->text(), row->keyword, conventions))
+        if (price_text_passes((controls.*row->widget)->text(), row->field.keyword, conventions))
             return std::nullopt;
         return row->prompt;
     }

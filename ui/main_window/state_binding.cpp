@@ -42,7 +42,7 @@ CheckState check_state(Qt::CheckState state) {
 
 void read_controls(const Controls& controls, WindowState& record) {
     for (const PriceFieldRow& row : price_fields)
-        record.*row.text = (controls.*row.widget)->text().toStdString();
+        record.*row.field.text = (controls.*row.widget)->text().toStdString();
     for (const SelectorRow& row : selectors)
         record.*row.text = (controls.*row.widget)->currentText().toStdString();
     for (const OptionRow& row : options)
@@ -58,7 +58,7 @@ void write_results(const WindowState& record, const Controls& controls) {
 
 void show_record(const WindowState& record, const Controls& controls) {
     for (const PriceFieldRow& row : price_fields)
-        (controls.*row.widget)->setText(qtext(record.*row.text));
+        (controls.*row.widget)->setText(qtext(record.*row.field.text));
     for (const SelectorRow& row : selectors) {
         QComboBox* box = controls.*row.widget;
         box->setCurrentIndex(-1);
@@ -73,7 +73,7 @@ void show_record(const WindowState& record, const Controls& controls) {
 
 InputControl input_control(const Controls& controls, InputField field) {
     for (const PriceFieldRow& row : price_fields)
-        if (row.id == field)
+        if (row.field.id == field)
             return {controls.*row.widget, row.caption};
     for (const SelectorRow& row : selectors)
         if (field != InputField::none && row.id == field)
