@@ -25,8 +25,8 @@ namespace {
 using quillet::ui::Message;
 using quillet::ui::Quillet_main;
 
-// Set when an iteration did not produce the figures; the run then fails, which
-// is what makes the one-iteration smoke run a check.
+// Set when an iteration did not produce the figures; the run then fails, so
+// that a window that answered wrongly is never reported as a fast one.
 bool failed = false;
 
 constexpr std::array result_names{
