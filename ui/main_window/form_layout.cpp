@@ -231,4 +231,11 @@ Controls build_form(QWidget* surface) {
     return c;
 }
 
+QWidget* control_of(const QWidget* surface, QWidget* w) {
+    while (w && w->parentWidget() && w->parentWidget() != surface &&
+           !qobject_cast<QGroupBox*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w && w->parentWidget() ? w : nullptr;
+}
+
 } // namespace quillet::ui

@@ -100,4 +100,9 @@ inline constexpr int client_height_twips = 7815;
 // starts with are the window's start state, shown by its Load.
 Controls build_form(QWidget* surface);
 
+// The control or frame on `surface` a widget belongs to: an internal part of a
+// control (the edit part of a drop-down) counts as that control. Null for the
+// surface itself and for a widget outside it.
+QWidget* control_of(const QWidget* surface, QWidget* w);
+
 } // namespace quillet::ui

@@ -22,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -111,7 +110,7 @@ void Quillet_main::build_menus() {
 // What the focus checks ask of this window.
 FocusChecks::Client Quillet_main::focus_client() {
     return {
-        .control_of = [this](QWidget* w) { return control_of(w); },
+        .control_of = [this](QWidget* w) { return control_of(c_.surface, w); },
         // The locale's conventions as they are when the check runs.
         .check =
             [this](QWidget* control) { return focus_check(c_, control, number_conventions()); },
@@ -256,14 +255,6 @@ void Quillet_main::give_focus_to(QWidget* control) {
         field->selectAll();
     else if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
         box->lineEdit()->selectAll();
-}
-
-// The control a focused widget belongs to: a drop-down for its edit part.
-QWidget* Quillet_main::control_of(QWidget* w) const {
-    while (w && w->parentWidget() && w->parentWidget() != c_.surface &&
-           !qobject_cast<QGroupBox*>(w->parentWidget()))
-        w = w->parentWidget();
-    return w && w->parentWidget() ? w : nullptr;
 }
 
 } // namespace quillet::ui

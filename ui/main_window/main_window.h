@@ -74,7 +74,6 @@ private:
 
     void warn(const Message& message);
     void give_focus_to(QWidget* control);
-    QWidget* control_of(QWidget* w) const;
 
     Controls c_;
     std::unique_ptr<WindowState> record_; // keeps cost_bin and cost_reserve between runs

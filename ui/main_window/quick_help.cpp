@@ -14,19 +14,6 @@
 
 namespace quillet::ui {
 
-namespace {
-
-// The control or frame a widget belongs to: an internal part of a control
-// (the edit part of a drop-down) counts as that control.
-QWidget* control_at(QWidget* surface, QWidget* w) {
-    while (w && w != surface && w->parentWidget() != surface &&
-           !qobject_cast<QGroupBox*>(w->parentWidget()))
-        w = w->parentWidget();
-    return w;
-}
-
-} // namespace
-
 QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     : QObject(parent)
     , surface_(controls.surface)
@@ -46,7 +33,7 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
 
 void QuickHelp::mouse_moved(const QPoint& pos) {
     QWidget* under = surface_->childAt(pos);
-    QWidget* control = under ? control_at(surface_, under) : surface_;
+    QWidget* control = under ? control_of(surface_, under) : surface_;
     if (!control->isEnabled())
         control = control->parentWidget();
     if (const auto it = lines_.find(control); it != lines_.end())
