@@ -4,12 +4,16 @@
 
 #include "window_test_support.h"
 
+#include "ui/main_window/control_table.h"
 #include "ui/main_window/window_colours.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
 #include <QStyle>
 
 #include <gtest/gtest.h>
@@ -63,31 +67,28 @@ enum class Part {
 };
 
 struct Text {
-    const char* name;
+    QWidget* widget;
     Part part;
 };
 
-const Text texts[] = {
-    {"txt_list_fee", Part::inside_frame},
-    {"txt_fvf", Part::inside_frame},
-    {"Txt_ebay_fees", Part::inside_frame},
-    {"txt_paypal_fee", Part::inside_frame},
-    {"txt_total_fee", Part::inside_frame},
-    {"txt_total_recv", Part::inside_frame},
-    {"txt_total_spent", Part::inside_frame},
-    {"txt_profit", Part::inside_frame},
-    {"txt_profit_margin", Part::inside_frame},
-    {"txt_end_price", Part::inside_frame},
-    {"lbl_help", Part::whole},
-    {"Label3", Part::whole},
-    {"Label1", Part::whole},
-    {"fr_costs", Part::caption},
-    {"quick_help", Part::caption},
-};
+// Every figure, and one of each other kind of text.
+QList<Text> texts(const WindowHarness& h) {
+    const ui::Controls& c = h.window().controls();
+    QList<Text> out;
+    for (const ui::ResultRow& row : ui::results)
+        out.append({c.*row.widget, Part::inside_frame});
+    out.append({{c.txt_end_price, Part::inside_frame},
+                {c.lbl_help, Part::whole},
+                {c.Label3, Part::whole},
+                {c.Label1, Part::whole},
+                {c.fr_costs, Part::caption},
+                {c.quick_help, Part::caption}});
+    return out;
+}
 
 // Where a text is drawn, in the window's pixels.
-QRect region(const WindowHarness& h, const Text& t) {
-    QWidget* w = h.control(t.name);
+QRect region(const Text& t) {
+    QWidget* w = t.widget;
     QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     switch (t.part) {
     case Part::inside_frame: {
@@ -133,12 +134,13 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
         }
         const QImage shot = h.window().grab().toImage();
         ASSERT_EQ(shot.devicePixelRatio(), 1.0);
-        for (const Text& t : texts) {
-            const Measure m = measure(shot, region(h, t));
-            EXPECT_GE(m.contrast, 4.5) << t.name << (dark ? " (dark)" : " (default)");
+        for (const Text& t : texts(h)) {
+            const std::string name = t.widget->objectName().toStdString();
+            const Measure m = measure(shot, region(t));
+            EXPECT_GE(m.contrast, 4.5) << name << (dark ? " (dark)" : " (default)");
             // Every background follows the palette: none stays light in the dark.
             EXPECT_EQ(luminance(m.background) < 0.2, dark)
-                << t.name << " on #" << std::hex << (m.background & 0xffffff);
+                << name << " on #" << std::hex << (m.background & 0xffffff);
         }
     }
 }
