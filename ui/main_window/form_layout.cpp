@@ -2,6 +2,7 @@
 
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/main_window/control_table.h"
 #include "ui/main_window/window_colours.h"
 
 #include <QAbstractButton>
@@ -178,10 +179,8 @@ void style_controls(const Controls& c) {
     }
     apply_window_colours(c, c.surface->palette());
 
-    for (QLineEdit* result :
-         {c.txt_list_fee, c.txt_fvf, c.Txt_ebay_fees, c.txt_paypal_fee, c.txt_total_fee,
-          c.txt_total_recv, c.txt_total_spent, c.txt_profit, c.txt_profit_margin})
-        result->setEnabled(false);
+    for (const ResultRow& row : results)
+        (c.*row.widget)->setEnabled(false);
 
     c.cmd_calc->setDefault(true);
 }

@@ -1,5 +1,7 @@
 #include "ui/main_window/window_colours.h"
 
+#include "ui/main_window/control_table.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -71,21 +73,16 @@ QColor figure_colour(const QPalette& palette) {
 
 void apply_window_colours(const Controls& c, const QPalette& palette) {
     fill(c.fr_costs, palette.color(QPalette::Button).darker(112));
-    for (QWidget* w : {static_cast<QWidget*>(c.lbl_list_fee), static_cast<QWidget*>(c.Label2),
-                       static_cast<QWidget*>(c.Label3), static_cast<QWidget*>(c.Label4),
-                       static_cast<QWidget*>(c.Label5), static_cast<QWidget*>(c.Label6),
-                       static_cast<QWidget*>(c.Label7), static_cast<QWidget*>(c.Label8),
-                       static_cast<QWidget*>(c.Label9), static_cast<QWidget*>(c.chk_paypal)})
-        fill(w, palette.color(QPalette::Window));
+    fill(c.chk_paypal, palette.color(QPalette::Window));
     for (QFrame* line : {c.Line1, c.Line2, c.Line3, c.Line4})
         fill(line, palette.color(QPalette::Inactive, QPalette::Mid));
 
     QPalette figures;
     figures.setColor(QPalette::Disabled, QPalette::Text, figure_colour(palette));
-    for (QLineEdit* result :
-         {c.txt_list_fee, c.txt_fvf, c.Txt_ebay_fees, c.txt_paypal_fee, c.txt_total_fee,
-          c.txt_total_recv, c.txt_total_spent, c.txt_profit, c.txt_profit_margin})
-        result->setPalette(figures);
+    for (const ResultRow& row : results) {
+        fill(c.*row.label, palette.color(QPalette::Window));
+        (c.*row.widget)->setPalette(figures);
+    }
 }
 
 QPalette dark_palette() {
