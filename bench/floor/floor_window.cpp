@@ -17,8 +17,8 @@ FloorWindow::FloorWindow(QWidget* parent)
     menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("E&xit"));
     menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("About"));
 
-    resize(ui::pixels(ui::client_width_twips),
-           ui::pixels(ui::client_height_twips) + menuBar()->sizeHint().height());
+    const QSize client = ui::Twips(*this).size(ui::client_width_twips, ui::client_height_twips);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
 } // namespace quillet::bench

@@ -1,9 +1,11 @@
 #include "ui/about/about_dialog.h"
 
+#include "ui/common/contrast.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -48,9 +50,23 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QFon
     return l;
 }
 
-void paint_text_black(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
+// The title and the notice are black where black reads on the dialog's
+// background; on a dark one they take the palette's text colour instead.
+QColor notice_colour(const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Window);
+    for (const QColor& c : {QColor(Qt::black), palette.color(QPalette::WindowText)}) {
+        if (contrast_ratio(c, background) >= 4.5)
+            return c;
+    }
+    return contrast_ratio(Qt::white, background) > contrast_ratio(Qt::black, background)
+               ? QColor(Qt::white)
+               : QColor(Qt::black);
+}
+
+// Only the WindowText role becomes the label's own; the rest follows the dialog.
+void paint_notice(QWidget* w, const QPalette& dialog_palette) {
+    QPalette p;
+    p.setColor(QPalette::WindowText, notice_colour(dialog_palette));
     w->setPalette(p);
 }
 
@@ -68,7 +84,7 @@ QWidget* line(QWidget* parent, const char* name, const QColor& colour) {
 }
 
 // Rendered at the screen's pixel ratio so the picture stays sharp on high-density
-// screens while keeping its 100 x 100 logical size.
+// screens while keeping its logical size.
 QPixmap svg_pixmap(const QString& resource, QSize size, qreal ratio) {
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
@@ -102,18 +118,21 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(svg_pixmap(QStringLiteral(":/quillet/calculator.svg"), QSize(100, 100),
-                                  devicePixelRatioF()));
+    const Twips twips(*this);
+    // 100 pixels square at 96 DPI, larger with the rest at a higher one.
+    picIcon->setPixmap(svg_pixmap(QStringLiteral(":/quillet/calculator.svg"),
+                                  twips.size(1500, 1500), devicePixelRatioF()));
     picIcon->setFocusPolicy(Qt::TabFocus);
 
     const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
-    paint_text_black(label(this, "lblTitle", title, ui::font("Verdana", 9.75, true)));
+    lblTitle = label(this, "lblTitle", title, ui::font("Verdana", 9.75, true));
     label(this, "Label1",
           QStringLiteral("Newer versions of Quillet are published on the project's web site."),
           ui::font("Verdana", 9.75));
-    paint_text_black(label(this, "lblDisclaimer",
-                           QStringLiteral("\u00A9 The Quillet developers. Fees are estimates."),
-                           ui::font("Verdana", 8.25)));
+    lblDisclaimer = label(this, "lblDisclaimer",
+                          QStringLiteral("\u00A9 The Quillet developers. Fees are estimates."),
+                          ui::font("Verdana", 8.25));
+    paint_notices();
 
     // The two lines form the pair Line1; controls are found by unique name, so each
     // line carries its index in its name.
@@ -122,9 +141,9 @@ frmAbout::frmAbout(QWidget* parent)
 
     for (const Placement& p : placements) {
         findChild<QWidget*>(QString::fromLatin1(p.object_name))
-            ->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
+            ->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
     }
-    setFixedSize(pixels(client_width), pixels(client_height));
+    setFixedSize(twips.size(client_width, client_height));
 
     // OK first, then the picture; focus starts on OK.
     setTabOrder(cmdOK, picIcon);
@@ -134,6 +153,19 @@ frmAbout::frmAbout(QWidget* parent)
     if (const QScreen* s = screen())
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()));
+}
+
+void frmAbout::paint_notices() {
+    for (QLabel* l : {lblTitle, lblDisclaimer})
+        paint_notice(l, palette());
+}
+
+// The dialog hears of a new palette (the desktop's or the style's) before its
+// labels take it on.
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && lblTitle)
+        paint_notices();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::cmdOK_Click() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 
 namespace quillet::ui {
@@ -17,8 +18,12 @@ public:
 
 private:
     void cmdOK_Click();
+    void paint_notices();
+    void changeEvent(QEvent* event) override;
 
     QPushButton* cmdOK = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDisclaimer = nullptr;
 };
 
 } // namespace quillet::ui

@@ -1,12 +1,35 @@
 #pragma once
 
-// Window geometry is stated in twips, 1/1440 inch: 15 twips make one pixel at
-// 96 dots per inch, and Qt's logical pixels are those.
+// Window geometry is stated in twips, 1/1440 inch. A window turns them into its
+// logical pixels at its screen's logical DPI, the one that sizes its fonts in
+// points: with a larger desktop font setting the frames grow with the texts in
+// them. At 96 DPI that is 15 twips to a pixel.
+
+#include <QRect>
+#include <QSize>
+#include <QWidget>
 
 namespace quillet::ui {
 
-constexpr int pixels(int twips) {
-    return (twips + 7) / 15;
+// Twips as logical pixels at `dpi` dots per inch, to the nearest pixel.
+constexpr int pixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
 }
+
+// The conversion for one widget's screen, read when it is made.
+class Twips {
+public:
+    explicit Twips(const QWidget& on)
+        : dpi_(on.logicalDpiY()) {}
+
+    int operator()(int twips) const { return pixels(twips, dpi_); }
+    QSize size(int width, int height) const { return {(*this)(width), (*this)(height)}; }
+    QRect rect(int left, int top, int width, int height) const {
+        return {QPoint((*this)(left), (*this)(top)), size(width, height)};
+    }
+
+private:
+    int dpi_;
+};
 
 } // namespace quillet::ui

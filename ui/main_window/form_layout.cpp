@@ -49,7 +49,7 @@ constexpr QGroupBox* Controls::*window = nullptr;
 
 // Rows are built in order, and a later control is drawn above an earlier one:
 // each frame comes before its contents, and labels before the fields that
-// overlap them. A line is a rectangle one pixel (15 twips) wide.
+// overlap them. A line is a rectangle one pixel (15 twips at 96 DPI) wide.
 const std::array placements{
     PLACE(quick_help, window, "Quick Help:", 120, 0, 11655, 855),
     PLACE(lbl_help, &Controls::quick_help, "", 120, 360, 11295, 375),
@@ -209,6 +209,7 @@ Controls build_form(QWidget* surface) {
     // The client area's font goes first: each control then starts with it,
     // rather than every control being built once and re-laid out for a new font.
     surface->setFont(font("Verdana", 9.75));
+    const Twips twips(*surface);
     std::vector<QWidget*> built_in_order;
     for (const Placement& p : placements) {
         QWidget* parent = p.frame ? static_cast<QWidget*>(c.*(p.frame)) : surface;
@@ -222,7 +223,7 @@ Controls build_form(QWidget* surface) {
             },
             p.slot);
         built->setObjectName(QString::fromLatin1(p.name));
-        built->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
+        built->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
         built_in_order.push_back(built);
     }
     style_controls(c);

@@ -70,7 +70,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     connect(c_.chk_pic_pack, &QCheckBox::stateChanged, this, &Quillet_main::chk_pic_pack_Click);
 
     // The client area is fixed; the window adds its menu bar above it.
-    const QSize client(pixels(client_width_twips), pixels(client_height_twips));
+    const QSize client = Twips(*this).size(client_width_twips, client_height_twips);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());

@@ -15,6 +15,7 @@
 // that the figures read as well as any input. The window applies these again
 // whenever its palette changes.
 
+#include "ui/common/contrast.h" // contrast_ratio, dark_palette
 #include "ui/main_window/form_layout.h"
 
 #include <QColor>
@@ -22,18 +23,10 @@
 
 namespace quillet::ui {
 
-// WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
-double contrast_ratio(const QColor& a, const QColor& b);
-
 // The disabled text colour of the result fields under `palette`.
 QColor figure_colour(const QPalette& palette);
 
 // Sets the derived colours of the window's controls from `palette`.
 void apply_window_colours(const Controls& controls, const QPalette& palette);
-
-// A dark palette in the manner of Fusion's dark look (Qt 6.5 and later), for
-// the documentation's dark picture and the tests; the program itself follows
-// whatever palette the desktop or the style gives it.
-QPalette dark_palette();
 
 } // namespace quillet::ui
