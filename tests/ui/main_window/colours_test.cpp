@@ -1,6 +1,7 @@
-// The figures and the texts around them read at 4.5:1 or more, measured in
-// the pixels the window draws: in the default palette, and in a dark one the
-// application switches to while the window is open.
+// The figures and the texts around them, and every text of the About dialog,
+// read at 4.5:1 or more, measured in the pixels the windows draw: in the
+// default palette, and in a dark one the application switches to while they
+// are open.
 
 #include "window_test_support.h"
 
@@ -8,6 +9,7 @@
 #include "ui/main_window/window_colours.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
@@ -143,6 +145,42 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
                 << name << " on #" << std::hex << (m.background & 0xffffff);
         }
     }
+}
+
+// The dialog's background follows the palette as the window's does, and its
+// black title and notice give way to the palette's text colour where black
+// would not read.
+TEST(Colours, EveryAboutTextReadsInTheDefaultAndADarkPalette) {
+    WindowHarness h;
+    RestorePalette restore;
+    h.trigger("About");
+    QDialog* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
+            about = static_cast<QDialog*>(w);
+    }
+    ASSERT_NE(about, nullptr);
+
+    for (const bool dark : {false, true}) {
+        if (dark) {
+            QApplication::setPalette(ui::dark_palette());
+            WindowHarness::settle();
+        }
+        const QImage shot = about->grab().toImage();
+        for (QLabel* label : about->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue; // the picture
+            const std::string name = label->objectName().toStdString();
+            const Measure m = measure(shot, label->geometry());
+            EXPECT_GE(m.contrast, 4.5) << name << (dark ? " (dark)" : " (default)");
+            EXPECT_EQ(luminance(m.background) < 0.2, dark)
+                << name << " on #" << std::hex << (m.background & 0xffffff);
+        }
+        QWidget* ok = about->findChild<QWidget*>(QStringLiteral("cmdOK"));
+        EXPECT_GE(measure(shot, region({ok, Part::inside_frame})).contrast, 4.5)
+            << "OK" << (dark ? " (dark)" : " (default)");
+    }
+    about->close();
 }
 
 } // namespace
