@@ -12,23 +12,21 @@
 // half a cent for each rounding that can move (the PayPal fee, the final
 // value fee, and the totals that take an input with fractions of a cent), plus
 // a relative allowance for double arithmetic on large amounts. Hence, for
-// valid p <= q in one tier, h(p) <= h(q) + sigma (p - q) + 2 E(q).
-//  - Rising tier (sigma > 0): if h(q) < -t - 2 E(q), no price up to q meets
-//    the goal. A bisection on that test ends at a cent lo that fails it and
-//    lo + 1 that passes; from lo + 1 on, within about 4 E / sigma cents h has
-//    risen above +t and the goal is met, so a scan of that window, cent by
-//    cent through the calculation, finds the lowest price. Should the scan
-//    come up empty, the search starts again after it, so a loose E costs time,
-//    never an answer.
-//  - Falling tier (sigma < 0, a margin above what the fees leave): from the
-//    tier's first cent a, h(p) <= h(a) + 2 E(p) + sigma (p - a), so only the
-//    few cents until that bound drops below -t need a look.
+// valid p, q in one tier,
+//     h(p) <= h(q) + sigma (p - q) + E(p) + E(q).
+//  - Rising tier (sigma > 0): a cent q that misses leaves every cent p above
+//    it with h(p) < -t as long as sigma (p - q) < -t - h(q) - 2 E(p). Those
+//    cents are skipped, and the next one is tried; far from the answer one
+//    jump lands within about 2 E / sigma cents of it, and from there each
+//    cent is tried in turn, so no cent is passed over that could meet it.
+//  - Falling tier (sigma < 0, a margin above what the fees leave): once the
+//    bound from the cents tried drops below -t, no later cent can meet it.
 // The tiers are tried from the lowest; the first answer is the lowest.
 //
 // Every cost and the shipping charged must not be negative: then the amount
 // received is positive, each figure moves one way with the price, and the
-// cents whose figures stay inside the money range form one run, whose ends
-// are found by bisection.
+// cents whose figures stay inside the money range form one run: a cent past
+// its end ends the search.
 
 #include "target_price.h"
 
@@ -44,9 +42,11 @@ namespace {
 
 constexpr std::int64_t per_cent = Currency::per_dollar / 100;
 constexpr std::int64_t top_cents = Currency::max().count() / per_cent;
-// The relative allowance for double arithmetic: 64 units in the last place
-// of the largest amount in play, several times what the stages can lose.
-const double double_allowance = std::ldexp(1.0, -46);
+// The relative allowance for double arithmetic: 32 units in the last place of
+// the largest amount in play. The stages lose a few units reading figures back
+// and subtracting, and the rounding to cents treats a double within 8 units of
+// a half cent as that half cent, twice over (the total fees and the profit).
+const double double_allowance = std::ldexp(1.0, -47);
 
 Currency from_cents(std::int64_t cents) {
     return Currency::from_count(cents * per_cent);
@@ -97,20 +97,29 @@ public:
         } else if (request.goal == TargetGoal::profit) {
             profit_target_ = request.target;
         }
-        double magnitude = 100;
-        double movable = 0.51; // the final value fee's rounding, to the ten-thousandth and the cent
+        const auto amount = [&](const PriceField& field) {
+            return read_price(record, field, conventions).as_money();
+        };
+        const auto shipping = amount(prices::ship_charged);
+        const auto item = amount(prices::item_cost);
+        const auto postage = amount(prices::ship_cost);
+        const auto other = amount(prices::other_costs);
+        // The final value fee and the PayPal fee each round to the
+        // ten-thousandth and then to the cent; the total fees round when the
+        // other costs have fractions of a cent, the total spent when the item
+        // or shipping cost has, the amount received when the shipping charged has.
+        movable_ = 0.51;
         if (is_ticked(record.chk_paypal))
-            movable += 0.51;
-        for (const PriceField* field : {&prices::ship_charged, &prices::item_cost,
-                                        &prices::ship_cost, &prices::other_costs}) {
-            const auto amount = read_price(record, *field, conventions).as_money();
-            if (amount)
-                magnitude += std::fabs(cents_of(*amount));
-            if (has_fraction_of_cent(amount))
-                movable += 0.5; // the total it joins rounds to the cent
-        }
-        magnitude_ = magnitude;
-        movable_ = movable;
+            movable_ += 0.51;
+        if (has_fraction_of_cent(other))
+            movable_ += 0.5;
+        if (has_fraction_of_cent(item) || has_fraction_of_cent(postage))
+            movable_ += 0.5;
+        received_rounding_ = has_fraction_of_cent(shipping) ? 0.5 : 0;
+        magnitude_ = 100; // a dollar for the fees
+        for (const auto& m : {shipping, item, postage, other})
+            if (m)
+                magnitude_ += std::fabs(cents_of(*m));
     }
 
     Probe at(std::int64_t cents) {
@@ -144,7 +153,8 @@ public:
     // E(p): how far the shown slack may stray from the linear one.
     double allowance(std::int64_t cents) const {
         const double size = magnitude_ + static_cast<double>(cents);
-        return (movable_ + size * double_allowance) * (1 + std::fabs(margin_));
+        return movable_ + received_rounding_ * std::fabs(1 - margin_) +
+               size * double_allowance * (1 + std::fabs(margin_));
     }
 
     double tolerance(std::int64_t cents) const {
@@ -153,20 +163,8 @@ public:
         return (magnitude_ + static_cast<double>(cents)) * double_allowance;
     }
 
-    // Whether the goal could be met at or above this price (see the top).
-    bool possible(const Probe& probe, std::int64_t cents) const {
-        return probe.slack >= -tolerance(cents) - 2 * allowance(cents);
-    }
-
-    // The last valid cent in (valid, invalid).
-    std::int64_t last_valid(std::int64_t valid, std::int64_t invalid) {
-        while (invalid - valid > 1) {
-            const std::int64_t mid = valid + (invalid - valid) / 2;
-            (at(mid).valid ? valid : invalid) = mid;
-        }
-        return valid;
-    }
-
+    std::int64_t ruled_out(std::int64_t from, double missing, double sigma,
+                           std::int64_t room) const;
     std::optional<Probe> lowest_rising(std::int64_t a, std::int64_t b, double sigma);
     std::optional<Probe> lowest_falling(std::int64_t a, std::int64_t b, double sigma);
 
@@ -178,72 +176,57 @@ private:
     const TargetRequest& request_;
     Currency profit_target_;
     double margin_ = 0;
-    double magnitude_ = 0; // the inputs' amounts in cents, and a dollar for the fees
-    double movable_ = 0;   // cents the roundings can move the slack
+    double magnitude_ = 0;         // the inputs' amounts in cents, and a dollar for the fees
+    double movable_ = 0;           // cents the fee and total roundings can move the profit
+    double received_rounding_ = 0; // cents the amount received can move
 };
 
+// How many cents after `from` the bound rules out, given the slack still
+// missing there (at most `room`).
+std::int64_t Search::ruled_out(std::int64_t from, double missing, double sigma,
+                               std::int64_t room) const {
+    if (missing <= 0)
+        return 0;
+    const auto cents_for = [&](double gap) {
+        const double d = std::ceil(gap / sigma) - 1; // strictly below -t
+        return d >= static_cast<double>(room) ? room : static_cast<std::int64_t>(d);
+    };
+    // The allowance grows with the price: take it at the far end.
+    const std::int64_t far = from + cents_for(missing - 2 * allowance(from) - tolerance(from));
+    const std::int64_t d = cents_for(missing - 2 * allowance(far) - tolerance(far));
+    return d > 0 ? d : 0;
+}
+
 std::optional<Probe> Search::lowest_rising(std::int64_t a, std::int64_t b, double sigma) {
-    while (a <= b) {
-        Probe probe = at(a);
+    // No cent of [a, p) meets the goal.
+    for (std::int64_t p = a; p <= b;) {
+        Probe probe = at(p);
         if (!probe.valid)
             return std::nullopt; // past the end of the valid run
-        std::int64_t hi = a;
-        if (!possible(probe, a)) {
-            // Widening steps, then bisection, keep lo impossible and hi possible.
-            std::int64_t lo = a;
-            std::int64_t step = 1;
-            for (;;) {
-                const std::int64_t q = b - lo > step ? lo + step : b;
-                const Probe at_q = at(q);
-                if (!at_q.valid) {
-                    b = last_valid(lo, q);
-                    if (b == lo)
-                        return std::nullopt;
-                    continue;
-                }
-                if (possible(at_q, q)) {
-                    hi = q;
-                    break;
-                }
-                if (q == b)
-                    return std::nullopt;
-                lo = q;
-                step *= 2;
-            }
-            while (hi - lo > 1) {
-                const std::int64_t mid = lo + (hi - lo) / 2;
-                const Probe at_mid = at(mid);
-                (at_mid.valid && possible(at_mid, mid) ? hi : lo) = mid;
-            }
-        }
-        const double window = (2 * tolerance(hi) + 4 * allowance(hi)) / sigma;
-        const std::int64_t end = hi + static_cast<std::int64_t>(std::ceil(window)) + 1;
-        const std::int64_t last = end < b ? end : b;
-        for (std::int64_t p = hi; p <= last; ++p) {
-            Probe candidate = at(p);
-            if (!candidate.valid)
-                return std::nullopt;
-            if (candidate.met)
-                return candidate;
-        }
-        a = last + 1;
+        if (probe.met)
+            return probe;
+        p += 1 + ruled_out(p, -probe.slack, sigma, b - p);
     }
     return std::nullopt;
 }
 
 std::optional<Probe> Search::lowest_falling(std::int64_t a, std::int64_t b, double sigma) {
-    const Probe first = at(a);
-    if (!first.valid || first.met)
-        return first.valid ? std::optional<Probe>(first) : std::nullopt;
-    const double from = first.slack + allowance(a);
-    for (std::int64_t p = a + 1; p <= b; ++p) {
-        if (from + allowance(p) + sigma * static_cast<double>(p - a) < -tolerance(p))
-            break;
-        Probe candidate = at(p);
-        if (!candidate.valid)
-            break;
-        if (candidate.met)
-            return candidate;
+    // From a probe at q, every later cent has h(p) <= h(q) + E(q) + E(p) +
+    // sigma (p - q); E grows far slower than sigma falls, so once that is
+    // below -t at p = q + 1 it stays so.
+    double from_a = 0;
+    for (std::int64_t p = a; p <= b; ++p) {
+        Probe probe = at(p);
+        if (!probe.valid)
+            return std::nullopt;
+        if (probe.met)
+            return probe;
+        if (p == a)
+            from_a = probe.slack + allowance(a);
+        const double next = static_cast<double>(p + 1 - a);
+        const double reach = allowance(p + 1) + tolerance(p + 1);
+        if (probe.slack + allowance(p) + reach + sigma < 0 || from_a + reach + sigma * next < 0)
+            return std::nullopt;
     }
     return std::nullopt;
 }
