@@ -7,9 +7,11 @@
 #include "ui/common/twips.h"
 #include "ui/target_price/outcome_text.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +106,9 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     setTabOrder(outcome_, use_);
     setTabOrder(use_, close_);
 
+    for (QWidget* w : {static_cast<QWidget*>(goal_), static_cast<QWidget*>(target_),
+                       static_cast<QWidget*>(lowest_), static_cast<QWidget*>(outcome_)})
+        w->installEventFilter(this);
     connect(goal_, &QComboBox::currentIndexChanged, this, &TargetPriceDialog::goal_changed);
     connect(target_, &QLineEdit::textEdited, this, [this] { show_answer({}, {}); });
     connect(find_, &QPushButton::clicked, this, &TargetPriceDialog::find);
@@ -123,6 +128,20 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     });
     goal_changed();
     goal_->setFocus(Qt::OtherFocusReason);
+}
+
+// Enter finds from every control but a button, which takes it itself. Some
+// desktops' styles would open the goal list with it (Space and Alt+Down still
+// do), or pass it on from a field to nothing.
+bool TargetPriceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !goal_->view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            find_->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TargetPriceDialog::goal_changed() {

@@ -47,6 +47,9 @@ public:
 
     TargetPriceDialog(QWidget* parent, Client client);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void goal_changed();
     bool target_passes();
