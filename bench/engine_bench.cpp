@@ -1,11 +1,13 @@
-// The fee engine's hot paths: a whole calculation, and each reading and text
-// form on its own. Allocations per iteration are reported beside the time.
+// The fee engine's hot paths: a whole calculation, each reading and text form
+// on its own, and the search for a target price. Allocations per iteration
+// are reported beside the time.
 
 #include "allocation_counter.h"
 
 #include "engine/conversions.h"
 #include "engine/driver.h"
 #include "engine/fee_schedule.h"
+#include "engine/target_price.h"
 #include "engine/text_forms.h"
 #include "engine/text_readings.h"
 
@@ -113,6 +115,19 @@ void BM_FormatCentsDouble(benchmark::State& state) {
     }
 }
 
+// One Find on the typical listing; the prices tried are reported beside the time.
+void BM_FindTargetPrice(benchmark::State& state, TargetGoal goal, const char* target) {
+    const WindowState record = typical_record();
+    const TargetRequest request{goal, money_from_text(target, {}).value};
+    std::int64_t tried = 0;
+    for (auto _ : state) {
+        const TargetAnswer answer = find_target_price(record, {}, request);
+        tried = answer.calculations;
+        benchmark::DoNotOptimize(answer.price);
+    }
+    state.counters["prices_tried"] = static_cast<double>(tried);
+}
+
 } // namespace
 
 BENCHMARK(BM_CalculateTypical);
@@ -124,5 +139,20 @@ BENCHMARK_CAPTURE(BM_MoneyFromText, grouped, "$1,234,567.89");
 BENCHMARK_CAPTURE(BM_MoneyFromText, long, "123456789.123456789012345678901234567890");
 BENCHMARK(BM_FormatCentsMoney);
 BENCHMARK(BM_FormatCentsDouble);
+// Answers from a few dollars to the top of the money range, and a goal none meets.
+BENCHMARK_CAPTURE(BM_FindTargetPrice, break_even, TargetGoal::break_even, "0");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, profit_20, TargetGoal::profit, "20");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, profit_1000, TargetGoal::profit, "1000");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, profit_1e9, TargetGoal::profit, "1000000000");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, profit_8e14, TargetGoal::profit, "800000000000000");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, profit_beyond_range, TargetGoal::profit, "900000000000000");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_30, TargetGoal::margin, "30");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_97_none, TargetGoal::margin, "97");
+// Margins close to the most the fees leave (95.60 % with PayPal): the answer
+// lies where the margin creeps up by less than its rounding.
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95, TargetGoal::margin, "95");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_5, TargetGoal::margin, "95.5");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_59, TargetGoal::margin, "95.59");
+BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_6, TargetGoal::margin, "95.6");
 
 BENCHMARK_MAIN();

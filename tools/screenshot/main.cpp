@@ -1,12 +1,15 @@
 // Saves the README's pictures of the main window, menu bar included, after a
 // worked example has been calculated: OUTPUT.png in the default palette and,
-// beside it, OUTPUT-dark.png, smaller, in a dark one.
+// beside it, OUTPUT-dark.png, smaller, in a dark one, and OUTPUT-target.png,
+// the Target Price dialog asked for a profit of $20 on the same listing.
 //   quillet_screenshot OUTPUT.png
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/window_colours.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -49,6 +52,18 @@ void calculate_an_example(QWidget& window) {
     QApplication::processEvents();
 }
 
+// The Target Price dialog on the example, asked for a profit of at least $20.
+QDialog* find_a_target_price(QWidget& window) {
+    window.findChild<QAction*>(QStringLiteral("TargetPrice"))->trigger();
+    QApplication::processEvents();
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("TargetPrice"));
+    control<QComboBox>(*dialog, "cmb_goal")->setCurrentIndex(1);
+    control<QLineEdit>(*dialog, "txt_target")->setText(QStringLiteral("20.00"));
+    control<QPushButton>(*dialog, "cmd_find")->click();
+    QApplication::processEvents();
+    return dialog;
+}
+
 bool save(const QPixmap& picture, const QString& path) {
     if (QDir().mkpath(QFileInfo(path).absolutePath()) && picture.save(path, "PNG"))
         return true;
@@ -70,10 +85,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString output = args.at(1);
-    QString dark_output = output;
-    if (dark_output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        dark_output.chop(4);
-    dark_output += QStringLiteral("-dark.png");
+    QString stem = output;
+    if (stem.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        stem.chop(4);
 
     quillet::ui::Quillet_main window;
     window.show();
@@ -81,11 +95,16 @@ int main(int argc, char* argv[]) {
     calculate_an_example(window);
     if (!save(window.grab(), output))
         return 1;
+    QDialog* target = find_a_target_price(window);
+    if (!save(target->grab(), stem + QStringLiteral("-target.png")))
+        return 1;
+    target->close();
 
     QApplication::setPalette(quillet::ui::dark_palette());
     QApplication::processEvents();
     const QPixmap dark = window.grab();
-    if (!save(dark.scaledToWidth(dark.width() * 2 / 3, Qt::SmoothTransformation), dark_output))
+    if (!save(dark.scaledToWidth(dark.width() * 2 / 3, Qt::SmoothTransformation),
+              stem + QStringLiteral("-dark.png")))
         return 1;
     return 0;
 }

@@ -13,9 +13,11 @@
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/menu_keys.h"
 #include "ui/main_window/number_conventions.h"
+#include "ui/main_window/qt_text.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/state_binding.h"
 #include "ui/main_window/window_colours.h"
+#include "ui/target_price/target_price_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,6 +99,7 @@ void Quillet_main::build_menus() {
     file->setObjectName(QStringLiteral("file"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit"));
+    build_tools_menu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("About"));
@@ -105,6 +108,15 @@ void Quillet_main::build_menus() {
 
     connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
+}
+
+void Quillet_main::build_tools_menu() {
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("Tools"));
+    QAction* target = tools->addAction(QStringLiteral("&Target Price..."));
+    target->setObjectName(QStringLiteral("TargetPrice"));
+    target->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(target, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
 }
 
 // What the focus checks ask of this window.
@@ -166,6 +178,39 @@ void Quillet_main::Exit_Click() {
     if (about_)
         about_->close();
     QCoreApplication::exit(0);
+}
+
+// ---- Target Price ----------------------------------------------------
+
+void Quillet_main::Target_Price_Click() {
+    TargetPriceDialog::Client client{
+        .read_inputs =
+            [this](WindowState& record, NumberConventions& conventions) {
+                return target_inputs(record, conventions);
+            },
+        .field_words = [this](InputField field) { return qstring(input_control(c_, field).words); },
+        .use_price = [this](const QString& price) { calculate_at(price); },
+        .warn = [this](QWidget* parent, const Message& message) { warn_(parent, message); },
+    };
+    (new TargetPriceDialog(this, std::move(client)))->show();
+}
+
+std::optional<QString> Quillet_main::target_inputs(WindowState& record,
+                                                   NumberConventions& conventions) {
+    conventions = number_conventions();
+    for (const PriceFieldRow& row : price_fields)
+        if (row.widget != &Controls::txt_end_price && focus_check(c_, c_.*row.widget, conventions))
+            return qstring(row.caption);
+    for (const SelectorRow& row : selectors)
+        if (focus_check(c_, c_.*row.widget, conventions))
+            return qstring(row.spoken);
+    read_controls(c_, record);
+    return std::nullopt;
+}
+
+void Quillet_main::calculate_at(const QString& price) {
+    c_.txt_end_price->setText(price);
+    cmd_calc_Click();
 }
 
 // ---- Calculate -----------------------------------------------------

@@ -25,12 +25,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDialog;
 
 // The engine's headers stay out of this one: moc cannot read <compare>.
 namespace quillet {
 struct CalcOutcome;
+struct NumberConventions;
 struct WindowState;
 } // namespace quillet
 
@@ -51,8 +53,17 @@ public:
     // The controls, for walking the control tables' rows (tests do).
     const Controls& controls() const { return c_; }
 
+    // For the Target Price dialog: runs the field checks on every input but
+    // Ending Price, without a box, and gives the words of the first that
+    // rejects its text; otherwise nothing, with the controls copied into
+    // `record` and the conventions Calculate reads them under.
+    std::optional<QString> target_inputs(WindowState& record, NumberConventions& conventions);
+    // Writes `price` into Ending Price and runs Calculate.
+    void calculate_at(const QString& price);
+
 private:
     void build_menus();
+    void build_tools_menu();
     FocusChecks::Client focus_client();
 
     // Load, Clear, About, Exit.
@@ -60,6 +71,7 @@ private:
     void cmd_clear_Click();
     void About_Click();
     void Exit_Click();
+    void Target_Price_Click();
 
     // Calculate.
     void cmd_calc_Click();

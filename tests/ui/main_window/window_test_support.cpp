@@ -92,7 +92,8 @@ WindowHarness::WindowHarness() {
     QObject::connect(&watchdog_, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && qobject_cast<QDialog*>(w) &&
-                !w->inherits("quillet::ui::frmAbout")) {
+                !w->inherits("quillet::ui::frmAbout") &&
+                !w->inherits("quillet::ui::TargetPriceDialog")) {
                 ADD_FAILURE() << "unexpected dialog " << w->metaObject()->className() << " \""
                               << w->windowTitle().toStdString() << "\"";
                 w->close();

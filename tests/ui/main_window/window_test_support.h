@@ -3,7 +3,8 @@
 // A main window for tests: on the offscreen platform with the locale pinned
 // to US English, its warning boxes recorded instead of shown, its controls
 // found by their control names. A watchdog fails the test on any real
-// dialog other than the About dialog, and closes it so nothing waits.
+// dialog other than the About and Target Price dialogs, and closes it so
+// nothing waits.
 
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/prompts.h"

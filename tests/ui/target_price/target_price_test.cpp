@@ -1,0 +1,145 @@
+// The Target Price dialog through the main window: opened from the menu, it
+// answers on the window's inputs, refuses a target it cannot read, and its
+// price, used, makes the window's figures meet the goal.
+
+#include "../main_window/window_test_support.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace quillet::test {
+namespace {
+
+class TargetPrice : public testing::Test {
+protected:
+    // The worked example of the README, and the dialog opened from the menu.
+    QDialog* open_on_the_example() {
+        h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
+        h.type("txt_ship_charged", QStringLiteral("5.00"));
+        h.type("txt_item_cost", QStringLiteral("4.00"));
+        h.type("txt_ship_cost", QStringLiteral("3.00"));
+        h.type("txt_other_costs", QStringLiteral("1.00"));
+        h.trigger("TargetPrice");
+        return h.control<QDialog>("TargetPrice");
+    }
+
+    void choose(int goal, const char* target) {
+        h.control<QComboBox>("cmb_goal")->setCurrentIndex(goal);
+        h.type("txt_target", QString::fromUtf8(target));
+    }
+
+    QString outcome() const { return h.control<QLabel>("lbl_outcome")->text(); }
+
+    WindowHarness h;
+};
+
+TEST_F(TargetPrice, FindThenUseThisPriceMeetsTheGoalInTheWindow) {
+    QDialog* dialog = open_on_the_example();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Target Price"));
+    EXPECT_TRUE(dialog->isModal());
+    choose(1, "20.00");
+    h.click("cmd_find");
+    EXPECT_EQ(h.text("txt_lowest"), QStringLiteral("25.88"));
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_lowest"));
+    EXPECT_EQ(outcome(), QStringLiteral("At 25.88 the profit is 20.00 and the margin 64.77 %. The "
+                                        "listing fee of 0.35 is paid even if the item does not "
+                                        "sell."));
+    h.control<QPushButton>("cmd_use")->click();
+    h.settle();
+    EXPECT_FALSE(h.control<QDialog>("TargetPrice"));
+    EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("25.88"));
+    EXPECT_EQ(h.text("txt_profit"), QStringLiteral("20.00"));
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+// The start state, the names a screen reader announces, and the keyboard:
+// Enter finds, Escape closes.
+TEST_F(TargetPrice, OpensOnBreakEvenAndWorksFromTheKeyboard) {
+    QDialog* dialog = open_on_the_example();
+    ASSERT_TRUE(dialog);
+    const auto* goal = h.control<QComboBox>("cmb_goal");
+    EXPECT_FALSE(goal->isEditable());
+    EXPECT_EQ(goal->currentText(), QStringLiteral("Break even"));
+    EXPECT_FALSE(h.enabled("txt_target"));
+    EXPECT_EQ(h.text("txt_target"), QString());
+    EXPECT_EQ(h.text("txt_lowest"), QString());
+    QStringList names;
+    for (const char* name : {"cmb_goal", "txt_target", "cmd_find", "cmd_use", "cmd_close",
+                             "txt_lowest", "lbl_outcome"})
+        names << h.control(name)->accessibleName();
+    EXPECT_EQ(names, (QStringList{"Goal", "Target", "Find", "Use This Price", "Close",
+                                  "Lowest Ending Price", "Outcome"}));
+
+    h.control<QComboBox>("cmb_goal")->setCurrentIndex(2);
+    EXPECT_TRUE(h.enabled("txt_target"));
+    EXPECT_EQ(h.text("txt_target"), QStringLiteral("0.00"));
+    h.control<QComboBox>("cmb_goal")->setCurrentIndex(0);
+    h.focus("cmb_goal");
+    h.press_enter();
+    EXPECT_EQ(h.text("txt_lowest"), QStringLiteral("4.13"));
+    EXPECT_TRUE(h.control<QLineEdit>("txt_lowest")->isReadOnly());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    h.settle();
+    EXPECT_FALSE(h.control<QDialog>("TargetPrice"));
+    EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("None"));
+}
+
+// A target that is not a number, a margin of 100, a field of the window that
+// fails its check, and a margin no price reaches: no price, and why.
+TEST_F(TargetPrice, SaysWhatToMendOrWhyNoPriceWorks) {
+    ASSERT_TRUE(open_on_the_example());
+    const Message margin_box{QStringLiteral("Please enter a margin below 100, such as 25."),
+                             QStringLiteral("Incorrect Target Entered")};
+    const Message profit_box{QStringLiteral("Please enter a valid profit, such as 20.00."),
+                             QStringLiteral("Incorrect Target Entered")};
+    const struct {
+        const char* name;
+        int goal;
+        const char* target;
+        QList<Message> boxes;
+        const char* outcome;
+    } cases[] = {
+        {"not a number", 1, "12abc", {profit_box}, ""},
+        {"a margin of 100", 2, "100", {margin_box}, ""},
+        {"97 %",
+         2,
+         "97",
+         {},
+         "No price reaches a margin of 97.00 %: the fees alone take more than that at every "
+         "price."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        choose(c.goal, c.target);
+        h.click("cmd_find");
+        EXPECT_EQ(h.take_boxes(), c.boxes);
+        EXPECT_EQ(h.text("txt_lowest"), QString());
+        EXPECT_EQ(outcome(), QString::fromUtf8(c.outcome));
+        if (!c.boxes.isEmpty()) {
+            EXPECT_EQ(h.focused(), QStringLiteral("txt_target"));
+        }
+    }
+    choose(1, "5");
+    h.tab(); // the check on leaving the field
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    choose(1, "five");
+    h.tab();
+    EXPECT_EQ(h.take_boxes(), QList<Message>{profit_box});
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_target"));
+
+    h.control<QLineEdit>("txt_item_cost")->setText(QStringLiteral("four"));
+    choose(0, "");
+    h.click("cmd_find");
+    EXPECT_EQ(outcome(), QStringLiteral("Item Cost does not pass its check. Mend it in the main "
+                                        "window, then Find again."));
+    EXPECT_EQ(h.text("txt_lowest"), QString());
+}
+
+} // namespace
+} // namespace quillet::test

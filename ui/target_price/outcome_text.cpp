@@ -1,0 +1,83 @@
+#include "ui/target_price/outcome_text.h"
+
+#include "engine/text_forms.h"
+
+namespace quillet::ui::target_words {
+
+namespace {
+
+QString cents(Currency m) {
+    return QString::fromStdString(format_cents(m));
+}
+
+QString figure(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString found(const TargetAnswer& answer) {
+    const WindowState& at = answer.figures;
+    QString text = QStringLiteral("At %1 the profit is %2 and the margin %3 %. The listing fee of "
+                                  "%4 is paid even if the item does not sell.")
+                       .arg(cents(answer.price), figure(at.txt_profit),
+                            figure(at.txt_profit_margin), figure(at.txt_list_fee));
+    if (answer.reserve_above)
+        text += QStringLiteral(" That is below the reserve of %1: the item would not sell there.")
+                    .arg(cents(*answer.reserve_above));
+    if (answer.band_lowest_above)
+        text += QStringLiteral(" That is below %1, the lowest price of the starting band: the "
+                               "item would not sell there.")
+                    .arg(cents(*answer.band_lowest_above));
+    return text;
+}
+
+} // namespace
+
+QStringList goal_items() {
+    return {QStringLiteral("Break even"), QStringLiteral("Profit of at least ($)"),
+            QStringLiteral("Margin of at least (%)")};
+}
+
+Message target_refused(TargetGoal goal) {
+    const QString title = QStringLiteral("Incorrect Target Entered");
+    if (goal == TargetGoal::margin)
+        return {QStringLiteral("Please enter a margin below 100, such as 25."), title};
+    return {QStringLiteral("Please enter a valid profit, such as 20.00."), title};
+}
+
+QString mend_first(const QString& field) {
+    return QStringLiteral("%1 does not pass its check. Mend it in the main window, then Find "
+                          "again.")
+        .arg(field);
+}
+
+QString outcome(const TargetAnswer& answer, const TargetRequest& request,
+                const std::function<QString(InputField)>& field_words) {
+    switch (answer.verdict) {
+    case TargetVerdict::found:
+        return found(answer);
+    case TargetVerdict::margin_out_of_reach:
+        return QStringLiteral("No price reaches a margin of %1 %: the fees alone take more than "
+                              "that at every price.")
+            .arg(cents(request.target));
+    case TargetVerdict::out_of_range:
+        return QStringLiteral("No price meets the goal before the figures leave the range the "
+                              "program calculates in.");
+    case TargetVerdict::negative_input:
+        return QStringLiteral("%1 is below 0. Find works with costs and shipping of 0 or more: "
+                              "mend it in the main window.")
+            .arg(field_words(answer.negative_field));
+    case TargetVerdict::input_fails:
+        if (answer.failure.field == InputField::none)
+            return QStringLiteral("The figures are too large to calculate with.");
+        if (answer.failure.failure == Failure::conversion)
+            return QStringLiteral("The text in %1 is not a number. Mend it in the main window, "
+                                  "then Find again.")
+                .arg(field_words(answer.failure.field));
+        return QStringLiteral("The amount in %1 is too large to calculate with. Mend it in the "
+                              "main window, then Find again.")
+            .arg(field_words(answer.failure.field));
+    }
+    return {};
+}
+
+} // namespace quillet::ui::target_words

@@ -1,0 +1,71 @@
+#pragma once
+
+// "Target Price": the lowest ending price that breaks even, makes a profit or
+// reaches a margin, found by the engine (engine/target_price.h) on the main
+// window's inputs as they stand. Modal to the main window; it deletes itself
+// when closed.
+
+#include "ui/main_window/prompts.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The engine's headers stay out of this one: moc cannot read <compare>.
+namespace quillet {
+struct NumberConventions;
+struct WindowState;
+enum class InputField;
+} // namespace quillet
+
+namespace quillet::ui {
+
+class TargetPriceDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // What the dialog asks of the main window.
+    struct Client {
+        // Runs the window's field checks on its inputs: what to mend when one
+        // rejects its text; otherwise nothing, with the record as Calculate
+        // would read it and the conventions it reads them under.
+        std::function<std::optional<QString>(WindowState&, NumberConventions&)> read_inputs;
+        // The words for an input the engine found at fault.
+        std::function<QString(InputField)> field_words;
+        // Writes the price into Ending Price and calculates.
+        std::function<void(const QString& price)> use_price;
+        // Shows a modal warning box.
+        std::function<void(QWidget* parent, const Message&)> warn;
+    };
+
+    TargetPriceDialog(QWidget* parent, Client client);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void goal_changed();
+    bool target_passes();
+    void find();
+    void use_this_price();
+    void show_answer(const QString& price, const QString& outcome);
+
+    Client client_;
+    QComboBox* goal_ = nullptr;
+    QLineEdit* target_ = nullptr;
+    QLineEdit* lowest_ = nullptr;
+    QLabel* outcome_ = nullptr;
+    QPushButton* find_ = nullptr;
+    QPushButton* use_ = nullptr;
+    QPushButton* close_ = nullptr;
+    bool check_waiting_ = false;
+};
+
+} // namespace quillet::ui
