@@ -57,8 +57,8 @@ public:
         std::function<void()> clear;
     };
 
-    // Watches the focus within `window`, and Enter and the release of every
-    // button on the controls of `surface`; `clear` is the way out.
+    // Watches the focus within `window`, Enter on the controls of `surface`
+    // and the release of its buttons; `clear` is the way out.
     FocusChecks(QWidget* window, QWidget* surface, QAbstractButton* clear, Client client);
 
     // Runs the checks still waiting; false when one rejected its text.
