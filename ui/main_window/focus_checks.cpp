@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace quillet::ui {
@@ -14,9 +15,12 @@ FocusChecks::FocusChecks(QWidget* window, QWidget* surface, QAbstractButton* cle
     , clear_(clear)
     , client_(std::move(client))
     , last_focus_(client_.control_of(window->focusWidget())) {
-    surface->installEventFilter(this);
-    for (QAbstractButton* button : surface->findChildren<QAbstractButton*>())
-        button->installEventFilter(this);
+    // Key events reach the focused control first; a drop-down takes them for
+    // its edit part, and its list is a window of its own.
+    for (QWidget* w : surface->findChildren<QWidget*>()) {
+        if (client_.control_of(w) == w)
+            w->installEventFilter(this);
+    }
     focus_connection_ = connect(qApp, &QApplication::focusChanged, this,
                                 [this](QWidget*, QWidget* now) { focus_changed(now); });
 }
@@ -71,30 +75,30 @@ bool FocusChecks::check(QWidget* control) {
     return false;
 }
 
-void FocusChecks::enter_pressed() {
+void FocusChecks::enter_pressed(QWidget* on) {
     if (!settle())
         return;
-    QWidget* focused = client_.control_of(QApplication::focusWidget());
+    QWidget* focused = client_.control_of(on);
     if (focused && client_.checked_on_enter(focused) && !check(focused))
         return;
     client_.enter();
 }
 
 // A button acts on its release: the checks waiting from the press that gave it
-// the focus run first, and a rejection swallows the release. Enter that no
-// control took is the default button's.
+// the focus run first, and a rejection swallows the release. Enter on any
+// control but a push button is the default button's.
 bool FocusChecks::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        if (!waiting_.isEmpty() && !settle())
+        if (qobject_cast<QAbstractButton*>(watched) && !waiting_.isEmpty() && !settle())
             return true;
         break;
     case QEvent::KeyPress:
-        if (qobject_cast<QAbstractButton*>(watched))
-            break; // a focused button takes Enter itself
+        if (qobject_cast<QPushButton*>(watched))
+            break;
         if (const int key = static_cast<QKeyEvent*>(event)->key();
             key == Qt::Key_Return || key == Qt::Key_Enter) {
-            enter_pressed();
+            enter_pressed(static_cast<QWidget*>(watched));
             return true;
         }
         break;

@@ -11,7 +11,11 @@
 //    rejection cancels it: a button pressed with the mouse does nothing on its
 //    release, and Enter does nothing.
 //  - Enter leaves the focus where it is, so it also checks the focused control
-//    when that is one Enter checks; then it runs the default command.
+//    when that is one Enter checks; then it runs the default command. It is
+//    taken on the control that has the focus, before that control or a frame
+//    around it can: platform themes differ on what Return presses (GNOME's has
+//    it press check boxes and swallows it in group boxes). A focused push
+//    button takes Enter itself.
 //  - Clear is the way out: a rejection met while it is held down is still
 //    shown, and then Clear runs all the same.
 //
@@ -53,8 +57,8 @@ public:
         std::function<void()> clear;
     };
 
-    // Watches the focus within `window`, Enter on `surface`, and the release
-    // of every button on it; `clear` is the way out.
+    // Watches the focus within `window`, Enter on the controls of `surface`
+    // and the release of its buttons; `clear` is the way out.
     FocusChecks(QWidget* window, QWidget* surface, QAbstractButton* clear, Client client);
 
     // Runs the checks still waiting; false when one rejected its text.
@@ -70,7 +74,7 @@ protected:
 private:
     void focus_changed(QWidget* now);
     bool check(QWidget* control);
-    void enter_pressed();
+    void enter_pressed(QWidget* on); // the control that took the key
 
     QWidget* window_;
     QAbstractButton* clear_;

@@ -22,8 +22,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -95,12 +97,14 @@ void Quillet_main::set_warning_presenter(WarningPresenter presenter) {
 }
 
 void Quillet_main::build_menus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit"));
+    // Spelled out: QKeySequence::Quit is empty under some platform themes.
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     build_tools_menu();
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
@@ -161,9 +165,10 @@ void Quillet_main::cmd_clear_Click() {
     show_record(WindowState{}, c_);
 }
 
-// One modeless dialog without an owner, so that it outlives the main window
-// when that is closed first. A closed dialog deletes itself (later); a hidden
-// one is on its way out, and the next "About" builds a new one.
+// One modeless dialog without an owner, so that the main window stays usable
+// beside it; it ends with the program (Exit_Click). A closed dialog deletes
+// itself (later); a hidden one is on its way out, and the next "About" builds
+// a new one.
 void Quillet_main::About_Click() {
     if (!about_ || !about_->isVisible())
         about_ = new frmAbout(nullptr);
@@ -172,12 +177,18 @@ void Quillet_main::About_Click() {
     about_->activateWindow();
 }
 
-// Ends the program at once: no focus check, no further handler.
+// Ends the program at once: no focus check, no further handler. Closing the
+// window from its title bar does the same.
 void Quillet_main::Exit_Click() {
     checks_->stop();
     if (about_)
         about_->close();
     QCoreApplication::exit(0);
+}
+
+void Quillet_main::closeEvent(QCloseEvent* event) {
+    Exit_Click();
+    QMainWindow::closeEvent(event);
 }
 
 // ---- Target Price ----------------------------------------------------

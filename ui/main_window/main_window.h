@@ -83,6 +83,7 @@ private:
     void chk_pic_pack_Click();
 
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
     void warn(const Message& message);
     void give_focus_to(QWidget* control);

@@ -1,10 +1,10 @@
 #pragma once
 
-// The menus open from the keyboard although "File" and "Help" have no access
-// keys: F10 opens the first menu, as desktop users expect. Alt pressed and
-// released alone selects the menu bar wherever the style allows it
+// The menus open from the keyboard as desktop users expect: Alt with a menu's
+// access key ("&File", "&Help"), and F10, which opens the first menu. Alt
+// pressed and released alone selects the menu bar wherever the style allows it
 // (QStyle::SH_MenuBar_AltKeyNavigation, on in Qt's own styles); Down or Enter
-// then opens the menu. Neither changes a caption.
+// then opens the menu.
 
 class QMainWindow;
 

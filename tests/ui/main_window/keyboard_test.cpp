@@ -1,5 +1,5 @@
-// The keyboard reaches everything the mouse does: the menus (F10, Alt alone)
-// without access keys in their captions, and Space on every box.
+// The keyboard reaches everything the mouse does: the menus (their access
+// keys, F10, Alt alone), Exit (Ctrl+Q), and Space on every box.
 
 #include "window_test_support.h"
 
@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +27,7 @@ QStringList menu_captions(QMenuBar* bar) {
     return captions;
 }
 
-const QStringList captions_as_built{"File", "E&xit", "Help", "About"};
+const QStringList captions_as_built{"&File", "E&xit", "&Help", "About"};
 
 class Menus : public testing::Test {
 protected:
@@ -63,6 +66,26 @@ TEST_F(Menus, AltAloneSelectsTheMenuBarAndDownOpensFile) {
     key(Qt::Key_Down);
     EXPECT_EQ(QApplication::activePopupWidget(), menu("file"));
     EXPECT_EQ(menu_captions(bar()), captions_as_built);
+}
+
+// Alt with a letter opens its menu rather than typing the letter; Ctrl+Q
+// ends the program from a field.
+TEST_F(Menus, AccessKeysOpenTheirMenusAndCtrlQExits) {
+    h.type("txt_end_price", QStringLiteral("12"));
+    for (const auto& [letter, name] :
+         {std::pair{Qt::Key_F, "file"}, std::pair{Qt::Key_H, "Help"}}) {
+        QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+        WindowHarness::settle();
+        EXPECT_EQ(QApplication::activePopupWidget(), menu(name)) << name;
+        key(Qt::Key_Escape);
+        key(Qt::Key_Escape);
+    }
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+    EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("12"));
+
+    QTimer::singleShot(
+        0, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier); });
+    EXPECT_EQ(run_until_the_program_ends(), 0);
 }
 
 TEST_F(Menus, AboutOpensFromTheKeyboard) {

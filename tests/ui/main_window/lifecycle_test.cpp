@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace quillet::test {
@@ -19,16 +22,6 @@ QList<QDialog*> about_dialogs() {
         if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
             out << static_cast<QDialog*>(w);
     return out;
-}
-
-// Runs the application's own event loop until the program ends, as main()
-// does; fails after a few seconds instead of hanging.
-int run_until_the_program_ends() {
-    QTimer::singleShot(5000, [] {
-        ADD_FAILURE() << "the program did not end";
-        QCoreApplication::exit(99);
-    });
-    return QApplication::exec();
 }
 
 class Lifecycle : public testing::Test {
@@ -78,35 +71,30 @@ TEST_F(Lifecycle, TheMainWindowWorksWhileAboutIsOpen) {
     EXPECT_EQ(about_dialogs().size(), 1);
 }
 
-TEST_F(Lifecycle, ClosingTheMainWindowLeavesAboutOpenUntilItIsClosed) {
-    h.trigger("About");
-    bool about_outlived_the_window = false;
-    QTimer::singleShot(0, [&] { h.window().close(); });
-    QTimer::singleShot(200, [&] {
-        const QList<QDialog*> open = about_dialogs();
-        about_outlived_the_window = !h.window().isVisible() && open.size() == 1;
-        for (QDialog* d : open)
-            d->close(); // the last window: the program ends
-    });
-    EXPECT_EQ(run_until_the_program_ends(), 0);
-    EXPECT_TRUE(about_outlived_the_window);
-}
+// Exit and the title bar's close alike: at once, About with it, and no check
+// on the text being typed.
+struct Ending {
+    const char* name;
+    std::function<void(WindowHarness&)> end;
+};
 
-TEST_F(Lifecycle, ClosingTheMainWindowAloneEndsTheProgram) {
-    QTimer::singleShot(0, [&] { h.window().close(); });
-    EXPECT_EQ(run_until_the_program_ends(), 0);
-}
-
-TEST_F(Lifecycle, ExitEndsAtOnceAndClosesAboutWithoutAnyCheck) {
-    h.type("txt_reserve", QStringLiteral("not a price")); // would be rejected on leaving
-    h.trigger("About");
-    const QPointer<QDialog> about = about_dialogs().value(0);
-    ASSERT_TRUE(about);
-    QTimer::singleShot(0, [&] { h.trigger("Exit"); });
-    EXPECT_EQ(run_until_the_program_ends(), 0);
-    EXPECT_TRUE(about.isNull() || !about->isVisible());
-    WindowHarness::settle();
-    EXPECT_TRUE(h.take_boxes().isEmpty());
+TEST(Ending, ExitOrClosingTheWindowEndsTheProgramAndAboutWithIt) {
+    const std::vector<Ending> ways{
+        {"Exit", [](WindowHarness& h) { h.trigger("Exit"); }},
+        {"closing the window", [](WindowHarness& h) { h.window().close(); }},
+    };
+    for (const Ending& way : ways) {
+        WindowHarness h;
+        h.type("txt_reserve", QStringLiteral("not a price")); // would be rejected on leaving
+        h.trigger("About");
+        const QPointer<QDialog> about = about_dialogs().value(0);
+        ASSERT_TRUE(about) << way.name;
+        QTimer::singleShot(0, [&] { way.end(h); });
+        EXPECT_EQ(run_until_the_program_ends(), 0) << way.name;
+        EXPECT_TRUE(about.isNull() || !about->isVisible()) << way.name;
+        WindowHarness::settle();
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << way.name;
+    }
 }
 
 } // namespace

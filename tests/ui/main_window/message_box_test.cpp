@@ -19,7 +19,8 @@ TEST(RealMessageBox, WarnsModallyAndGivesTheFocusBack) {
     ensure_application();
     Quillet_main window; // its own presenter: real boxes
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* field = window.findChild<QLineEdit*>(QStringLiteral("txt_end_price"));
     field->setFocus(Qt::TabFocusReason);
     field->setText(QStringLiteral("12abc"));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,14 @@ void ensure_application() {
         application = new QApplication(argc, argv);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+}
+
+int run_until_the_program_ends() {
+    QTimer::singleShot(5000, [] {
+        ADD_FAILURE() << "the program did not end";
+        QCoreApplication::exit(99);
+    });
+    return QApplication::exec();
 }
 
 const QStringList keyboard_order{
@@ -146,19 +155,19 @@ void WindowHarness::focus(const char* name) {
 
 void WindowHarness::type(const char* name, const QString& text) {
     focus(name);
-    QWidget* target = QApplication::focusWidget();
+    QWidget* target = window_->focusWidget();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
     QTest::keyClicks(target, text);
 }
 
 void WindowHarness::tab() {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
     settle();
 }
 
 void WindowHarness::back_tab() {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(window_->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     settle();
 }
 
@@ -176,7 +185,7 @@ void WindowHarness::click_slowly(const char* name) {
 }
 
 void WindowHarness::press_enter() {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(window_->focusWidget(), Qt::Key_Return);
     settle();
 }
 
@@ -185,18 +194,22 @@ void WindowHarness::trigger(const char* action) {
     settle();
 }
 
+// Through the window, as the platform delivers a move: QTest's widget move
+// sets the real cursor, which an X server reports only later.
 void WindowHarness::hover(const char* name, QPoint at) {
-    QTest::mouseMove(control(name), at);
+    QWindow* window = window_->windowHandle();
+    QTest::mouseMove(window, window->mapFromGlobal(control(name)->mapToGlobal(at)));
     settle();
 }
 
 void WindowHarness::hover_surface(QPoint at) {
-    QTest::mouseMove(window_->centralWidget(), at);
+    QWindow* window = window_->windowHandle();
+    QTest::mouseMove(window, window->mapFromGlobal(window_->centralWidget()->mapToGlobal(at)));
     settle();
 }
 
 QString WindowHarness::focused() const {
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    for (QWidget* w = window_->focusWidget(); w; w = w->parentWidget()) {
         QWidget* parent = w->parentWidget();
         if (parent && (parent == window_->centralWidget() || qobject_cast<QGroupBox*>(parent)))
             return w->objectName();
@@ -205,7 +218,7 @@ QString WindowHarness::focused() const {
 }
 
 QString WindowHarness::selected_text() const {
-    QWidget* w = QApplication::focusWidget();
+    QWidget* w = window_->focusWidget();
     if (auto* field = qobject_cast<QLineEdit*>(w))
         return field->selectedText();
     if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit())

@@ -1,6 +1,7 @@
 #pragma once
 
-// A main window for tests: on the offscreen platform with the locale pinned
+// A main window for tests, shown and activated on the platform the test runs
+// on (offscreen, or those of scripts/test-desktops), with the locale pinned
 // to US English, its warning boxes recorded instead of shown, its controls
 // found by their control names. A watchdog fails the test on any real
 // dialog other than the About and Target Price dialogs, and closes it so
@@ -56,6 +57,10 @@ using ui::Quillet_main;
 // The application, created on first use, with the locale pinned.
 void ensure_application();
 
+// Runs the application's own event loop until the program ends, as main()
+// does, and returns its exit code; fails after a few seconds instead of hanging.
+int run_until_the_program_ends();
+
 // Every control Tab reaches, in order.
 extern const QStringList keyboard_order;
 
@@ -110,6 +115,9 @@ public:
     void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control
     void hover_surface(QPoint at);                          // pointer over the client area
 
+    // The window's own focus: the control that has the keyboard while the
+    // window is active (on X and offscreen the harness activates it; Weston's
+    // headless compositor, having no keyboard, activates no window).
     QString focused() const;       // the control that has the focus, or ""
     QString selected_text() const; // the focused text's selection
 
