@@ -8,12 +8,15 @@
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 #include "ui/main_window/accessibility.h"
+#include "ui/main_window/announcement.h"
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/copy_figures.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/menu_keys.h"
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/quick_help.h"
+#include "ui/main_window/stale_marking.h"
 #include "ui/main_window/state_binding.h"
 #include "ui/main_window/window_colours.h"
 
@@ -22,6 +25,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,6 +49,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     , record_(std::make_unique<WindowState>())
     , warn_(show_warning_box) {
     install_font_substitutes();
+    install_accessible_interfaces();
     setObjectName(QStringLiteral("Quillet_main"));
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowIcon(quillet_window_icon());
@@ -55,6 +60,8 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_ = build_form(surface);
     describe_controls(c_);
     new QuickHelp(c_, this);
+    stale_ = new StaleMarking(c_, this);
+    announcer_ = std::make_unique<Announcer>(this);
     // An auto-default button outside a dialog drops its default flag, and its
     // look, as soon as the focus leaves it; "Calculate" keeps both by not being
     // one, and still takes Enter while focused. A focused "Clear" takes Enter
@@ -97,6 +104,11 @@ void Quillet_main::build_menus() {
     file->setObjectName(QStringLiteral("file"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit"));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy Figures"));
+    copy->setObjectName(QStringLiteral("CopyFigures"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("About"));
@@ -105,6 +117,7 @@ void Quillet_main::build_menus() {
 
     connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
+    connect(copy, &QAction::triggered, this, [this] { copy_figures(c_, stale_->marked()); });
 }
 
 // What the focus checks ask of this window.
@@ -114,10 +127,7 @@ FocusChecks::Client Quillet_main::focus_client() {
         // The locale's conventions as they are when the check runs.
         .check =
             [this](QWidget* control) { return focus_check(c_, control, number_conventions()); },
-        // The selectors keep no such guard: the listing fee reports a
-        // start label it does not know.
-        .checked_on_enter =
-            [this](QWidget* control) { return price_field_of(c_, control) != nullptr; },
+        .checked_on_enter = [this](QWidget* control) { return checked_on_enter(c_, control); },
         .got_focus =
             [this](QWidget* control) {
                 if (price_field_of(c_, control))
@@ -147,6 +157,7 @@ void Quillet_main::cmd_clear_Click() {
     checks_->settle();
     c_.lbl_help->clear();
     show_record(WindowState{}, c_);
+    stale_->cleared();
 }
 
 // One modeless dialog without an owner, so that it outlives the main window
@@ -183,8 +194,11 @@ void Quillet_main::cmd_calc_Click() {
     };
     const CalcOutcome outcome = calculate(*record_, number_conventions(), notify);
     write_results(*record_, c_);
+    stale_->calculated();
     if (!outcome.ok())
-        report_failure(outcome);
+        report_failure(outcome); // the box is an alert of its own
+    else
+        announcer_->announce(outcome_text(c_));
 }
 
 void Quillet_main::report_failure(const CalcOutcome& outcome) {
@@ -230,7 +244,7 @@ void Quillet_main::chk_pic_pack_Click() {
 // window hears of it before its children take the new palette on.
 void Quillet_main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && c_.surface)
-        apply_window_colours(c_, palette());
+        apply_window_colours(c_, palette(), stale_ && stale_->marked());
     QMainWindow::changeEvent(event);
 }
 
