@@ -1,6 +1,6 @@
 // The figures and the texts around them read at 4.5:1 or more, measured in
 // the pixels the window draws: in the default palette, and in a dark one the
-// application switches to while the window is open.
+// application switches to while the window is open; figures out of date too.
 
 #include "window_test_support.h"
 
@@ -142,6 +142,20 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
             EXPECT_EQ(luminance(m.background) < 0.2, dark)
                 << name << " on #" << std::hex << (m.background & 0xffffff);
         }
+
+        // Out of date, the figures still read, and plainly differ.
+        h.click("chk_bold");
+        const QImage marked = h.window().grab().toImage();
+        for (const ui::ResultRow& row : ui::results) {
+            const Text figure{h.window().controls().*row.widget, Part::inside_frame};
+            const std::string name = figure.widget->objectName().toStdString();
+            const double current = measure(shot, region(figure)).contrast;
+            const double stale = measure(marked, region(figure)).contrast;
+            EXPECT_GE(stale, 4.5) << name << (dark ? " (dark)" : " (default)");
+            EXPECT_LE(stale, current - 1) << name << (dark ? " (dark)" : " (default)");
+        }
+        h.click("chk_bold");
+        h.click("cmd_calc");
     }
 }
 
