@@ -42,16 +42,19 @@ CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
                       const NoticeSink& notify) {
     const StageContext context{conventions, notify};
     const std::size_t to_run = sale_stages_run(state, conventions) ? stages.size() : 1;
-    for (std::size_t i = 0; i < to_run; ++i) {
-        const CalcOutcome outcome = run_stage(stages[i], state, context);
-        if (outcome.ok())
-            continue;
-        for (std::size_t j = i; j < to_run; ++j)
-            for (ResultField field : stages[j].results)
-                (state.*field).clear();
-        return outcome;
+    CalcOutcome outcome;
+    std::size_t done = 0;
+    for (; done < to_run; ++done) {
+        outcome = run_stage(stages[done], state, context);
+        if (!outcome.ok())
+            break;
     }
-    return {};
+    // Every field this run did not write is emptied: a shut gate or a failure
+    // leaves no figure of an earlier run beside the new ones.
+    for (std::size_t i = done; i < stages.size(); ++i)
+        for (ResultField field : stages[i].results)
+            (state.*field).clear();
+    return outcome;
 }
 
 } // namespace quillet

@@ -13,7 +13,9 @@
 //   calc_margin                               -> txt_profit_margin
 //
 // Each stage reads earlier results back from the texts written before it.
-// When the gate is shut the sale results keep what they showed.
+// Every result field a run does not write, because the gate is shut or a
+// stage failed, is left empty, as Clear leaves it: what the window shows
+// always belongs to the inputs of the last run.
 
 #include "stages.h"
 #include "text_readings.h"
@@ -37,8 +39,9 @@ struct StageEntry {
 extern const std::array<StageEntry, 8> stages;
 
 // Runs the stages on the record. On a failure the run stops at the failing
-// stage; that stage's result fields and those of every later stage this run
-// would have run are emptied, so no stale figure stands beside new ones.
+// stage; that stage's result fields and those of every later stage are
+// emptied, so no stale figure stands beside new ones. A shut gate empties the
+// sale stages' fields in the same way.
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
                       const NoticeSink& notify);
 

@@ -161,7 +161,7 @@ private:
         return true;
     }
 
-    bool take_currency() { return take("$") || take(conventions_.currency_symbol); }
+    bool take_currency() { return take("$"); }
 
     // Spaces, tabs and the no-break space some locales write around amounts.
     void skip_blanks() {
@@ -266,6 +266,15 @@ MoneyReading money_from_text(std::string_view text, const NumberConventions& con
     if (!value)
         return {Currency{}, Failure::out_of_range};
     return {*value, Failure::none};
+}
+
+bool is_negative_number(std::string_view text, const NumberConventions& conventions) {
+    const auto number = StrictReader(text, conventions).read();
+    if (!number)
+        return false;
+    if (const auto value = number->to_money())
+        return *value < Currency{};
+    return number->negative; // out of range, so not 0
 }
 
 } // namespace quillet

@@ -11,12 +11,12 @@
 namespace quillet {
 
 // The user's conventions for writing numbers; the window fills it from the
-// system locale. Every amount in this tool is US dollars, so "$" is accepted
-// in every locale besides the locale's own currency symbol.
+// system locale. Every amount in this tool is US dollars, so "$" is the only
+// currency sign in every locale: the locale's own ("€") would name another
+// currency, and an amount in it is not the dollar figure it would be read as.
 struct NumberConventions {
     std::string decimal_point = ".";
     std::string group_separator = ",";
-    std::string currency_symbol = "$";
 };
 
 // The lenient reading, independent of the locale, never failing:
@@ -50,8 +50,8 @@ struct MoneyReading {
 //  - blanks are spaces and tabs;
 //  - prefix is a sign (+ or -) and/or a currency sign, in either order, with
 //    blanks allowed between them and before the number: "-$5", "$-5", "$ 5";
-//  - a currency sign is "$" or the conventions' symbol, and may stand either
-//    before the number or after it, but only once: "5 €", "$5";
+//  - the currency sign "$" may stand either before the number or after it,
+//    but only once: "$5", "5 $";
 //  - number is digits with an optional decimal point and digits after it, at
 //    least one digit in all ("5", "5.", ".5"); the digits before the point may
 //    be grouped with the group separator, the first group one to three digits
@@ -59,7 +59,7 @@ struct MoneyReading {
 //  - exponent is E or D in either case, an optional sign and digits ("1e3").
 // Not accepted: parentheses for negatives, a trailing sign, two signs, a
 // blank or separator inside the digits ("1 2", "1,00"), letters ("12abc"),
-// keywords ("None"), the empty text.
+// any other currency sign ("5 €"), keywords ("None"), the empty text.
 bool is_numeric_text(std::string_view text, const NumberConventions& conventions);
 
 // The value of a text that is_numeric_text accepts, brought to the nearest
@@ -67,5 +67,10 @@ bool is_numeric_text(std::string_view text, const NumberConventions& conventions
 // count); a conversion failure for any other text, and an out-of-range failure
 // for a number beyond the money range.
 MoneyReading money_from_text(std::string_view text, const NumberConventions& conventions);
+
+// Whether a text that is_numeric_text accepts stands for an amount below 0:
+// below 0 at the nearest ten-thousandth ("-5", "$-5", "-$5"), or beyond the
+// money range on the negative side. "-0" and "-0.00001" are 0, not below it.
+bool is_negative_number(std::string_view text, const NumberConventions& conventions);
 
 } // namespace quillet

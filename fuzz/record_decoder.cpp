@@ -80,9 +80,9 @@ constexpr std::array<std::string WindowState::*, 9> texts{
 
 NumberConventions conventions_named(std::string_view field) {
     if (field.starts_with('G'))
-        return {",", ".", "\xE2\x82\xAC"};
+        return {",", "."};
     if (field.starts_with('F'))
-        return {",", "\xE2\x80\xAF", "\xE2\x82\xAC"};
+        return {",", "\xE2\x80\xAF"};
     return {};
 }
 

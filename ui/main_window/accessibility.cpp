@@ -3,12 +3,87 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace quillet::ui {
+
+namespace {
+
+// Qt's own drop-down interface takes its name from the item shown on Linux,
+// leaving what the drop-down is to the "labelled by" relation; a screen
+// reader that finds controls by name then meets "$0.01 - $0.99" rather than
+// "Starting Price". This one answers with the drop-down's accessible name,
+// and otherwise as Qt's does: the item shown is its value, its list and its
+// edit part are its children, and it can open its list.
+class NamedDropDown : public QAccessibleWidget {
+public:
+    explicit NamedDropDown(QComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            if (!box()->accessibleName().isEmpty())
+                return box()->accessibleName();
+            return box()->currentText();
+        case QAccessible::Value:
+            return box()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->object() == box()->view())
+            return 0;
+        if (box()->lineEdit() && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* drop_down_factory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String("QComboBox"))
+        return new NamedDropDown(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void install_accessible_interfaces() {
+    static const bool installed = (QAccessible::installFactory(drop_down_factory), true);
+    (void)installed;
+}
 
 void describe_controls(const Controls& c) {
     for (const PriceFieldRow& row : price_fields) {

@@ -4,7 +4,7 @@
 
 #include "engine/fee_schedule.h"
 
-#include <algorithm>
+#include <QRegularExpression>
 
 namespace quillet::ui {
 
@@ -41,6 +41,12 @@ bool start_band_passes(const QString& text) {
 bool bin_band_passes(const QString& text) {
     return text.compare(qstring(keyword_none), Qt::CaseInsensitive) == 0 ||
            labels(bin_fees).contains(text);
+}
+
+bool picture_count_passes(const QString& text) {
+    static const QRegularExpression whole_number(
+        QRegularExpression::anchoredPattern(QStringLiteral("[ \\t]*[0-9]+[ \\t]*")));
+    return whole_number.match(text).hasMatch();
 }
 
 } // namespace quillet::ui

@@ -92,6 +92,9 @@ QStringList picture_count_items();
 bool start_band_passes(const QString& text);
 // "None" in any letter case, or exactly one of the Buy-It-Now labels.
 bool bin_band_passes(const QString& text);
+// A whole number from 0 up in plain digits, blanks around it allowed: no
+// sign, point, exponent or letters, so no part of a picture is charged.
+bool picture_count_passes(const QString& text);
 
 inline constexpr std::array<SelectorRow, 3> selectors{{
     {&Controls::cmb_start_price, &WindowState::cmb_start_price, start_band_items, start_band_passes,
@@ -108,8 +111,9 @@ inline constexpr std::array<SelectorRow, 3> selectors{{
     {&Controls::combo_num_pics,
      &WindowState::combo_num_pics,
      picture_count_items,
-     nullptr,
-     {},
+     picture_count_passes,
+     {"Please enter a valid number of pictures. You can enter any whole number from 0 up.",
+      "Incorrect Number Entered"},
      &Controls::Label1,
      "Number of Pictures",
      "Picture Options",

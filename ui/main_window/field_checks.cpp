@@ -9,7 +9,8 @@ namespace quillet::ui {
 
 bool price_text_passes(const QString& text, std::string_view keyword,
                        const NumberConventions& conventions) {
-    return is_numeric_text(text.toStdString(), conventions) ||
+    const std::string typed = text.toStdString();
+    return (is_numeric_text(typed, conventions) && !is_negative_number(typed, conventions)) ||
            text.compare(qstring(keyword), Qt::CaseInsensitive) == 0;
 }
 
@@ -18,6 +19,12 @@ const PriceFieldRow* price_field_of(const Controls& controls, const QWidget* con
         if (controls.*row.widget == control)
             return &row;
     return nullptr;
+}
+
+// The band selectors need no such guard: the listing fee reports a start
+// label it does not know, and any other Buy-It-Now text is a band's.
+bool checked_on_enter(const Controls& controls, const QWidget* control) {
+    return price_field_of(controls, control) || control == controls.combo_num_pics;
 }
 
 std::optional<Prompt> focus_check(const Controls& controls, const QWidget* control,

@@ -17,13 +17,17 @@ class QWidget;
 
 namespace quillet::ui {
 
-// A number by the locale-aware numeric test, or the keyword in any letter case
-// (without blanks around it).
+// A number by the locale-aware numeric test that is not below 0 (no price
+// is), or the keyword in any letter case (without blanks around it).
 bool price_text_passes(const QString& text, std::string_view keyword,
                        const NumberConventions& conventions);
 
 // The row of the price field `control` is, or null.
 const PriceFieldRow* price_field_of(const Controls& controls, const QWidget* control);
+
+// Whether Enter checks `control` while it keeps the focus: a price field or
+// the picture count, whose texts the engine reads as amounts.
+bool checked_on_enter(const Controls& controls, const QWidget* control);
 
 // The check of a control on losing the focus: the prompt to show when it
 // rejects the control's text; nothing when the text passes or the control has

@@ -8,13 +8,16 @@
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 #include "ui/main_window/accessibility.h"
+#include "ui/main_window/announcement.h"
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/copy_figures.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/menu_keys.h"
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/qt_text.h"
 #include "ui/main_window/quick_help.h"
+#include "ui/main_window/stale_marking.h"
 #include "ui/main_window/state_binding.h"
 #include "ui/main_window/window_colours.h"
 #include "ui/target_price/target_price_dialog.h"
@@ -49,6 +52,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     , record_(std::make_unique<WindowState>())
     , warn_(show_warning_box) {
     install_font_substitutes();
+    install_accessible_interfaces();
     setObjectName(QStringLiteral("Quillet_main"));
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowIcon(quillet_window_icon());
@@ -59,6 +63,8 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_ = build_form(surface);
     describe_controls(c_);
     new QuickHelp(c_, this);
+    stale_ = new StaleMarking(c_, this);
+    announcer_ = std::make_unique<Announcer>(this);
     // An auto-default button outside a dialog drops its default flag, and its
     // look, as soon as the focus leaves it; "Calculate" keeps both by not being
     // one, and still takes Enter while focused. A focused "Clear" takes Enter
@@ -103,6 +109,11 @@ void Quillet_main::build_menus() {
     exit->setObjectName(QStringLiteral("Exit"));
     // Spelled out: QKeySequence::Quit is empty under some platform themes.
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy Figures"));
+    copy->setObjectName(QStringLiteral("CopyFigures"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     build_tools_menu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -112,6 +123,7 @@ void Quillet_main::build_menus() {
 
     connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
+    connect(copy, &QAction::triggered, this, [this] { copy_figures(c_, stale_->marked()); });
 }
 
 void Quillet_main::build_tools_menu() {
@@ -130,10 +142,7 @@ FocusChecks::Client Quillet_main::focus_client() {
         // The locale's conventions as they are when the check runs.
         .check =
             [this](QWidget* control) { return focus_check(c_, control, number_conventions()); },
-        // The selectors keep no such guard: the listing fee reports a
-        // start label it does not know.
-        .checked_on_enter =
-            [this](QWidget* control) { return price_field_of(c_, control) != nullptr; },
+        .checked_on_enter = [this](QWidget* control) { return checked_on_enter(c_, control); },
         .got_focus =
             [this](QWidget* control) {
                 if (price_field_of(c_, control))
@@ -163,6 +172,7 @@ void Quillet_main::cmd_clear_Click() {
     checks_->settle();
     c_.lbl_help->clear();
     show_record(WindowState{}, c_);
+    stale_->cleared();
 }
 
 // One modeless dialog without an owner, so that the main window stays usable
@@ -239,8 +249,11 @@ void Quillet_main::cmd_calc_Click() {
     };
     const CalcOutcome outcome = calculate(*record_, number_conventions(), notify);
     write_results(*record_, c_);
+    stale_->calculated();
     if (!outcome.ok())
-        report_failure(outcome);
+        report_failure(outcome); // the box is an alert of its own
+    else
+        announcer_->announce(outcome_text(c_));
 }
 
 void Quillet_main::report_failure(const CalcOutcome& outcome) {
@@ -286,7 +299,7 @@ void Quillet_main::chk_pic_pack_Click() {
 // window hears of it before its children take the new palette on.
 void Quillet_main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && c_.surface)
-        apply_window_colours(c_, palette());
+        apply_window_colours(c_, palette(), stale_ && stale_->marked());
     QMainWindow::changeEvent(event);
 }
 

@@ -9,7 +9,10 @@
 //                    control is checked (field_checks.h) when focus_checks.h says;
 //                    a rejection shows its prompt and takes the focus back
 //   interlocks       Gallery / Gallery Featured, Picture Pack / Show / Supersize
-//   quick help       lbl_help follows the mouse (quick_help.h)
+//   quick help       lbl_help follows the mouse and the focus (quick_help.h)
+//   out of date      figures marked from an input's change to the next run
+//                    (stale_marking.h); Edit > Copy Figures (copy_figures.h);
+//                    the outcome announced to a screen reader (announcement.h)
 //   colours          taken from the palette, again when it changes (window_colours.h)
 //   Form_Load, Clear, About, Exit
 //
@@ -28,6 +31,11 @@
 #include <optional>
 
 class QDialog;
+
+namespace quillet::ui {
+class Announcer;
+class StaleMarking;
+} // namespace quillet::ui
 
 // The engine's headers stay out of this one: moc cannot read <compare>.
 namespace quillet {
@@ -92,6 +100,8 @@ private:
     std::unique_ptr<WindowState> record_; // keeps cost_bin and cost_reserve between runs
     WarningPresenter warn_;
     FocusChecks* checks_ = nullptr;
+    StaleMarking* stale_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
     QPointer<QDialog> about_;
 };
 

@@ -9,8 +9,6 @@ NumberConventions number_conventions(const QLocale& locale) {
     conventions.group_separator = locale.groupSeparator().toStdString();
     if (conventions.group_separator == conventions.decimal_point)
         conventions.group_separator.clear();
-    if (const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol); !symbol.isEmpty())
-        conventions.currency_symbol = symbol.toStdString();
     return conventions;
 }
 

@@ -3,6 +3,7 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -23,6 +24,7 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     for (const OptionRow& row : options)
         if (!row.help.empty())
             lines_.insert(controls.*row.widget, Line{qstring(row.help), {}, false});
+    connect(qApp, &QApplication::focusChanged, this, &QuickHelp::focus_moved);
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
     for (QWidget* w : surface_->findChildren<QWidget*>()) {
@@ -40,6 +42,16 @@ void QuickHelp::mouse_moved(const QPoint& pos) {
         show(*it);
     else if (control == surface_ || qobject_cast<QGroupBox*>(control))
         line_->clear();
+}
+
+// Only a move between controls of the window: the focus the window opens with,
+// or takes back from a box or another window, leaves the line as it is.
+void QuickHelp::focus_moved(QWidget* old, QWidget* now) {
+    const QWidget* window = surface_->window();
+    if (!old || !now || old->window() != window || now->window() != window)
+        return;
+    if (const auto it = lines_.find(control_of(surface_, now)); it != lines_.end())
+        show(*it);
 }
 
 // The line is one label row. With a wide font (real Verdana is wider than its

@@ -3,7 +3,9 @@
 // The help line: as the mouse moves, lbl_help shows the sentence of
 // the option or price field under the pointer, and empties over the window's
 // background or a frame's. Any other control (a label, a drop-down, a button,
-// "Sub Title") leaves the line as it is. A disabled control and a separator
+// "Sub Title") leaves the line as it is. The keyboard reaches the same
+// sentences: an option or price field that takes the focus from another
+// control shows its line too. A disabled control and a separator
 // line take no mouse, so the pointer over one is over the frame beneath. The
 // sentences are the help lines of the control tables' rows.
 
@@ -28,6 +30,9 @@ public:
     // The mouse-move handlers, all in one: what the line shows with the pointer
     // at `pos` on the surface.
     void mouse_moved(const QPoint& pos);
+
+    // The focus moved from `old` to `now`.
+    void focus_moved(QWidget* old, QWidget* now);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,7 +36,10 @@ void fill(QWidget* w, const QColor& colour) {
 
 // 7:1 rather than the 4.5:1 that text needs: the figures are what the window
 // is for, and the margin keeps anti-aliased edges and poor screens readable.
-QColor figure_colour(const QPalette& palette) {
+// Out-of-date figures step back toward 5:1, a difference seen at a glance.
+QColor figure_colour(const QPalette& palette, bool out_of_date) {
+    const double target = out_of_date ? 5.0 : 7.0;
+    const int furthest = out_of_date ? 80 : 40; // percent of the way to the background
     const QColor background = palette.color(QPalette::Disabled, QPalette::Base);
     QColor text = palette.color(QPalette::Active, QPalette::Text);
     if (contrast_ratio(text, background) < 4.5) // a palette at odds with itself
@@ -44,27 +47,31 @@ QColor figure_colour(const QPalette& palette) {
                    ? QColor(Qt::black)
                    : QColor(Qt::white);
     QColor eased = text;
-    for (int percent = 5; percent <= 40; percent += 5) {
+    for (int percent = 5; percent <= furthest; percent += 5) {
         const QColor next = mix(text, background, percent);
-        if (contrast_ratio(next, background) < 7.0)
+        if (contrast_ratio(next, background) < target)
             break;
         eased = next;
     }
     return eased;
 }
 
-void apply_window_colours(const Controls& c, const QPalette& palette) {
+void colour_figures(const Controls& c, const QPalette& palette, bool out_of_date) {
+    QPalette figures;
+    figures.setColor(QPalette::Disabled, QPalette::Text, figure_colour(palette, out_of_date));
+    for (const ResultRow& row : results)
+        (c.*row.widget)->setPalette(figures);
+}
+
+void apply_window_colours(const Controls& c, const QPalette& palette, bool figures_out_of_date) {
     fill(c.fr_costs, palette.color(QPalette::Button).darker(112));
     fill(c.chk_paypal, palette.color(QPalette::Window));
     for (QFrame* line : {c.Line1, c.Line2, c.Line3, c.Line4})
         fill(line, palette.color(QPalette::Inactive, QPalette::Mid));
 
-    QPalette figures;
-    figures.setColor(QPalette::Disabled, QPalette::Text, figure_colour(palette));
-    for (const ResultRow& row : results) {
+    for (const ResultRow& row : results)
         fill(c.*row.label, palette.color(QPalette::Window));
-        (c.*row.widget)->setPalette(figures);
-    }
+    colour_figures(c, palette, figures_out_of_date);
 }
 
 } // namespace quillet::ui

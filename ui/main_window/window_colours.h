@@ -10,6 +10,9 @@
 //   the nine figures           the text colour, eased toward the disabled
 //                              fields' background for a read-only look only
 //                              as far as 7:1 against it allows
+//   figures out of date        eased further, to 5:1, and drawn in italic
+//                              (stale_marking.h): 4.5:1 with room for the
+//                              italic's thinner strokes
 //
 // The result fields stay disabled; only their disabled text colour is set, so
 // that the figures read as well as any input. The window applies these again
@@ -24,9 +27,13 @@
 namespace quillet::ui {
 
 // The disabled text colour of the result fields under `palette`.
-QColor figure_colour(const QPalette& palette);
+QColor figure_colour(const QPalette& palette, bool out_of_date = false);
+
+// Sets the result fields' figure colour from `palette`.
+void colour_figures(const Controls& controls, const QPalette& palette, bool out_of_date);
 
 // Sets the derived colours of the window's controls from `palette`.
-void apply_window_colours(const Controls& controls, const QPalette& palette);
+void apply_window_colours(const Controls& controls, const QPalette& palette,
+                          bool figures_out_of_date = false);
 
 } // namespace quillet::ui

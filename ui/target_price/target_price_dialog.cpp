@@ -30,10 +30,15 @@ struct Rect {
     int left, top, width, height;
 };
 
+// A place in twips as pixels at the widget's DPI.
+QRect pixel_rect(const QWidget& w, Rect r) {
+    return Twips(w).rect(r.left, r.top, r.width, r.height);
+}
+
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, Rect r) {
     auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+    box->setGeometry(pixel_rect(*box, r));
     return box;
 }
 
@@ -42,7 +47,7 @@ Widget* place(QWidget* parent, const char* name, const char* spoken, Rect r) {
     auto* w = new Widget(parent);
     w->setObjectName(QString::fromLatin1(name));
     w->setAccessibleName(QString::fromUtf8(spoken));
-    w->setGeometry(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+    w->setGeometry(pixel_rect(*w, r));
     return w;
 }
 
@@ -67,7 +72,7 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::font("Verdana", 9.75));
-    setFixedSize(pixels(width_twips), pixels(height_twips));
+    setFixedSize(Twips(*this).size(width_twips, height_twips));
 
     QGroupBox* fr_goal = frame(this, "fr_goal", "Goal:", {120, 120, 3615, 855});
     goal_ = place<QComboBox>(fr_goal, "cmb_goal", "Goal", {120, 360, 3375, 360});

@@ -1,5 +1,6 @@
-// The starting-price and Buy-It-Now selectors check a typed text when the
-// focus leaves them; the picture count is never checked.
+// The selectors check a typed text when the focus leaves them: the
+// starting-price and Buy-It-Now ones for a label of their lists, the picture
+// count for a whole number.
 
 #include "window_test_support.h"
 
@@ -69,10 +70,31 @@ TEST_F(Selectors, BuyItNowRejectsStartingPriceLabelsNumbersAndEmpty) {
     }
 }
 
-TEST_F(Selectors, PictureCountTakesAnyText) {
-    leave_with("combo_num_pics", QStringLiteral("lots"));
-    EXPECT_TRUE(h.take_boxes().isEmpty());
-    EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("lots"));
+const Message invalid_count{
+    QStringLiteral(
+        "Please enter a valid number of pictures. You can enter any whole number from 0 up."),
+    QStringLiteral("Incorrect Number Entered")};
+
+// No part of a picture is charged: Tab, Enter and Calculate all refuse what
+// is not a whole number, keep it, and give the focus back.
+TEST_F(Selectors, PictureCountTakesOnlyAWholeNumber) {
+    for (const char* typed : {"0", "3", " 12 ", "20", "007"}) {
+        leave_with("combo_num_pics", QString::fromLatin1(typed));
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << '"' << typed << '"';
+    }
+    for (const char* typed : {"2.5", "-1", "+2", "1e3", "lots", "", "1 2", "\u0663"}) {
+        h.focus("combo_num_pics"); // an Arabic-Indic three is pasted, not typed
+        h.control<QComboBox>("combo_num_pics")->setEditText(QString::fromUtf8(typed));
+        h.tab();
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_count}) << '"' << typed << '"';
+        EXPECT_EQ(h.focused(), QStringLiteral("combo_num_pics"));
+        EXPECT_EQ(h.text("combo_num_pics"), QString::fromUtf8(typed));
+        h.press_enter();
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_count});
+        h.click("cmd_calc");
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_count});
+        EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "no run";
+    }
 }
 
 TEST_F(Selectors, TypingNeitherCompletesNorAddsToTheList) {

@@ -1,7 +1,7 @@
-// The figures and the texts around them, and every text of the About dialog,
-// read at 4.5:1 or more, measured in the pixels the windows draw: in the
-// default palette, and in a dark one the application switches to while they
-// are open.
+// The figures and the texts around them, figures out of date too, and every
+// text of the About dialog, read at 4.5:1 or more, measured in the pixels the
+// windows draw: in the default palette, and in a dark one the application
+// switches to while they are open.
 
 #include "window_test_support.h"
 
@@ -144,6 +144,20 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
             EXPECT_EQ(luminance(m.background) < 0.2, dark)
                 << name << " on #" << std::hex << (m.background & 0xffffff);
         }
+
+        // Out of date, the figures still read, and plainly differ.
+        h.click("chk_bold");
+        const QImage marked = h.window().grab().toImage();
+        for (const ui::ResultRow& row : ui::results) {
+            const Text figure{h.window().controls().*row.widget, Part::inside_frame};
+            const std::string name = figure.widget->objectName().toStdString();
+            const double current = measure(shot, region(figure)).contrast;
+            const double stale = measure(marked, region(figure)).contrast;
+            EXPECT_GE(stale, 4.5) << name << (dark ? " (dark)" : " (default)");
+            EXPECT_LE(stale, current - 1) << name << (dark ? " (dark)" : " (default)");
+        }
+        h.click("chk_bold");
+        h.click("cmd_calc");
     }
 }
 

@@ -72,10 +72,24 @@ TEST_P(PriceField, TheOtherKeywordIsRejected) {
 }
 
 TEST_P(PriceField, NumbersPassExactlyAsTyped) {
-    for (const char* typed : {"0", "-3", "  12  ", "$5", "1,000.50", "12.5"}) {
+    for (const char* typed : {"0", "-0", "  12  ", "$5", "1,000.50", "12.5"}) {
         leave_with(QString::fromLatin1(typed));
         EXPECT_TRUE(h.take_boxes().isEmpty()) << typed;
         EXPECT_EQ(h.text(GetParam().name), QString::fromLatin1(typed));
+    }
+}
+
+// No price is below 0: Tab and Enter refuse a negative amount however it is
+// written, with the field's own box, and keep it.
+TEST_P(PriceField, NegativeAmountsAreRefused) {
+    for (const char* typed : {"-10", "$-5", "-$5", "-0.01", "-1e400"}) {
+        leave_with(QString::fromLatin1(typed));
+        EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)}) << typed;
+        EXPECT_EQ(h.focused(), QString::fromLatin1(GetParam().name));
+        EXPECT_EQ(h.text(GetParam().name), QString::fromLatin1(typed));
+        h.press_enter();
+        EXPECT_EQ(h.take_boxes(), QList<Message>{price_box(GetParam().prompt)}) << typed;
+        EXPECT_TRUE(h.text("txt_list_fee").isEmpty()) << "no run";
     }
 }
 
@@ -172,6 +186,21 @@ class PriceFields : public testing::Test {
 protected:
     WindowHarness h;
 };
+
+// Every amount is in dollars: a locale's own currency sign is no price.
+TEST_F(PriceFields, OnlyTheDollarIsACurrencySignUnderEveryLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const char* typed : {"\u20ac5", "5 \u20ac", "1.000,50 \u20ac"}) {
+        h.focus("txt_end_price"); // pasted: the test keyboard types ASCII only
+        h.control<QLineEdit>("txt_end_price")->setText(QString::fromUtf8(typed));
+        h.tab();
+        EXPECT_EQ(h.take_boxes().size(), 1) << typed;
+    }
+    h.type("txt_end_price", QStringLiteral("$5"));
+    h.tab();
+    EXPECT_TRUE(h.take_boxes().isEmpty());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 TEST_F(PriceFields, ALocaleWithOtherSeparatorsChecksByItsOwnRules) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

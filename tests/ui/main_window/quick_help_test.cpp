@@ -1,4 +1,4 @@
-// The help line follows the mouse.
+// The help line follows the mouse, and the keyboard focus.
 
 #include "window_test_support.h"
 
@@ -166,6 +166,26 @@ TEST_F(QuickHelp, ResultFieldsAndLinesCountAsTheirFrame) {
 TEST_F(QuickHelp, WindowBackgroundEmptiesTheLine) {
     h.hover("txt_end_price");
     h.hover_surface(QPoint(60, 7100 / 15)); // between the frames and the buttons
+    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+}
+
+// Tab reaches the same lines as the mouse; a control without one keeps the
+// line, and the mouse still has its way.
+TEST_F(QuickHelp, TheLineFollowsTheKeyboardFocusToo) {
+    h.focus("txt_other_costs");
+    EXPECT_EQ(h.text("lbl_help"), QStringLiteral("Enter other costs associated with your sale (e.g "
+                                                 "handling, 3rd party fees e.t.c)."));
+    h.tab(); // the picture count has no line
+    EXPECT_EQ(h.text("lbl_help"), QStringLiteral("Enter other costs associated with your sale (e.g "
+                                                 "handling, 3rd party fees e.t.c)."));
+    h.tab();
+    EXPECT_EQ(h.text("lbl_help"),
+              QStringLiteral("Picture show displays your pictures at the top of "
+                             "your listing, Cost is 25 cents."));
+    h.hover("chk_bold");
+    EXPECT_EQ(h.text("lbl_help"),
+              QStringLiteral("Displays your listing in bold type, cost is $1."));
+    h.hover_surface(QPoint(60, 7100 / 15));
     EXPECT_TRUE(h.text("lbl_help").isEmpty());
 }
 

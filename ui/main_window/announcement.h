@@ -1,0 +1,37 @@
+#pragma once
+
+// What a screen reader hears after Calculate, with the focus left where it
+// is. Qt 6.4 has no announcement event (QAccessibleAnnouncementEvent came with
+// Qt 6.8), and its AT-SPI bridge drops QAccessible::Alert; it does pass on an
+// object being shown and its name changing. So the outcome is a notification:
+// a label without size, of role Notification, whose name is the outcome and
+// which is shown anew each time. AT-SPI receives
+// object:property-change:accessible-name and object:state-changed:showing
+// from an object of role notification, which screen readers speak (Orca
+// presents a notification as it shows). A box shown by the run is itself an
+// alert and speaks for itself.
+
+#include "ui/main_window/form_layout.h"
+
+#include <QString>
+
+class QLabel;
+
+namespace quillet::ui {
+
+// "Profit ($) 26.57, Profit Margin % 66.43" from the result fields; the
+// listing fee alone when no sale figure is shown.
+QString outcome_text(const Controls& controls);
+
+class Announcer {
+public:
+    // The notification's label, a child of `window` outside its client area.
+    explicit Announcer(QWidget* window);
+
+    void announce(const QString& text);
+
+private:
+    QLabel* label_;
+};
+
+} // namespace quillet::ui

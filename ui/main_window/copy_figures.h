@@ -1,0 +1,21 @@
+#pragma once
+
+// Edit > Copy Figures: the nine figures as plain text for a spreadsheet, one
+// "caption<TAB>figure" line each in the result table's order (column by
+// column, as the window reads), so that they paste as two columns. The
+// caption is the result field's spoken one, the label's words without its
+// colon. Figures marked out of date (stale_marking.h) get a first line that
+// says so.
+
+#include "ui/main_window/form_layout.h"
+
+#include <QString>
+
+namespace quillet::ui {
+
+QString figures_text(const Controls& controls, bool out_of_date);
+
+// Puts figures_text on the clipboard.
+void copy_figures(const Controls& controls, bool out_of_date);
+
+} // namespace quillet::ui

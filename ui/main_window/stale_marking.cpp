@@ -1,0 +1,54 @@
+#include "ui/main_window/stale_marking.h"
+
+#include "ui/main_window/control_table.h"
+#include "ui/main_window/qt_text.h"
+#include "ui/main_window/window_colours.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace quillet::ui {
+
+StaleMarking::StaleMarking(const Controls& controls, QObject* parent)
+    : QObject(parent)
+    , controls_(controls) {
+    for (const PriceFieldRow& row : price_fields)
+        connect(controls.*row.widget, &QLineEdit::textChanged, this, &StaleMarking::input_changed);
+    for (const SelectorRow& row : selectors)
+        connect(controls.*row.widget, &QComboBox::currentTextChanged, this,
+                &StaleMarking::input_changed);
+    for (const OptionRow& row : options)
+        connect(controls.*row.widget, &QCheckBox::stateChanged, this, &StaleMarking::input_changed);
+}
+
+void StaleMarking::calculated() {
+    figures_shown_ = true;
+    show(false);
+}
+
+void StaleMarking::cleared() {
+    figures_shown_ = false;
+    show(false);
+}
+
+void StaleMarking::input_changed() {
+    if (figures_shown_)
+        show(true);
+}
+
+void StaleMarking::show(bool marked) {
+    if (marked == marked_)
+        return;
+    marked_ = marked;
+    colour_figures(controls_, controls_.surface->window()->palette(), marked);
+    for (const ResultRow& row : results) {
+        QLineEdit* field = controls_.*row.widget;
+        QFont font = field->font();
+        font.setItalic(marked);
+        field->setFont(font);
+        field->setAccessibleDescription(marked ? qstring(out_of_date_text) : QString());
+    }
+}
+
+} // namespace quillet::ui

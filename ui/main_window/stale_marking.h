@@ -1,0 +1,42 @@
+#pragma once
+
+// Figures that no longer belong to the inputs say so. From the first change
+// of an input after a calculation (a price field's text, a selector's text,
+// an option box, the PayPal box) until the next calculation or Clear, the nine
+// result fields are marked out of date: their figures are drawn in italic in
+// a fainter colour of their own (window_colours.h), and each field's
+// accessible description is out_of_date_text. The figures themselves stay
+// as they are; a run that a field's check stops changes nothing here.
+
+#include "ui/main_window/form_layout.h"
+
+#include <QObject>
+
+#include <string_view>
+
+namespace quillet::ui {
+
+inline constexpr std::string_view out_of_date_text = "Out of date: press Calculate";
+
+class StaleMarking : public QObject {
+public:
+    // Watches every input of the control tables; call after the form is built.
+    StaleMarking(const Controls& controls, QObject* parent);
+
+    // A calculation wrote the figures: they belong to the inputs shown.
+    void calculated();
+    // Clear emptied them: there is nothing to mark until the next calculation.
+    void cleared();
+
+    bool marked() const { return marked_; }
+
+private:
+    void input_changed();
+    void show(bool marked);
+
+    Controls controls_;
+    bool figures_shown_ = false; // a calculation has written the result fields
+    bool marked_ = false;
+};
+
+} // namespace quillet::ui
