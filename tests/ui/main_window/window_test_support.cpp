@@ -153,21 +153,28 @@ void WindowHarness::focus(const char* name) {
     settle();
 }
 
+// The focus widget of the active window, or of the main window where no window
+// is active (a compositor without a seat activates none).
+QWidget* WindowHarness::focus_widget() const {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w : window_->focusWidget();
+}
+
 void WindowHarness::type(const char* name, const QString& text) {
     focus(name);
-    QWidget* target = window_->focusWidget();
+    QWidget* target = control(name)->window()->focusWidget();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
     QTest::keyClicks(target, text);
 }
 
 void WindowHarness::tab() {
-    QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(focus_widget(), Qt::Key_Tab);
     settle();
 }
 
 void WindowHarness::back_tab() {
-    QTest::keyClick(window_->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(focus_widget(), Qt::Key_Backtab, Qt::ShiftModifier);
     settle();
 }
 
@@ -185,7 +192,7 @@ void WindowHarness::click_slowly(const char* name) {
 }
 
 void WindowHarness::press_enter() {
-    QTest::keyClick(window_->focusWidget(), Qt::Key_Return);
+    QTest::keyClick(focus_widget(), Qt::Key_Return);
     settle();
 }
 
@@ -209,7 +216,7 @@ void WindowHarness::hover_surface(QPoint at) {
 }
 
 QString WindowHarness::focused() const {
-    for (QWidget* w = window_->focusWidget(); w; w = w->parentWidget()) {
+    for (QWidget* w = focus_widget(); w; w = w->parentWidget()) {
         QWidget* parent = w->parentWidget();
         if (parent && (parent == window_->centralWidget() || qobject_cast<QGroupBox*>(parent)))
             return w->objectName();
@@ -218,7 +225,7 @@ QString WindowHarness::focused() const {
 }
 
 QString WindowHarness::selected_text() const {
-    QWidget* w = window_->focusWidget();
+    QWidget* w = focus_widget();
     if (auto* field = qobject_cast<QLineEdit*>(w))
         return field->selectedText();
     if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit())

@@ -115,9 +115,9 @@ public:
     void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control
     void hover_surface(QPoint at);                          // pointer over the client area
 
-    // The window's own focus: the control that has the keyboard while the
-    // window is active (on X and offscreen the harness activates it; Weston's
-    // headless compositor, having no keyboard, activates no window).
+    // The focus in the active window, a dialog's too; where no window is
+    // active, the main window's own (on X and offscreen the harness activates
+    // it; Weston's headless compositor, having no keyboard, activates none).
     QString focused() const;       // the control that has the focus, or ""
     QString selected_text() const; // the focused text's selection
 
@@ -125,6 +125,8 @@ public:
     QList<Message> take_boxes();
 
 private:
+    QWidget* focus_widget() const;
+
     std::unique_ptr<Quillet_main> window_;
     std::shared_ptr<QList<Message>> boxes_ = std::make_shared<QList<Message>>();
     QTimer watchdog_;
