@@ -15,6 +15,7 @@ FloorWindow::FloorWindow(QWidget* parent)
     ui::build_form(surface);
 
     menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("E&xit"));
+    menuBar()->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("&Target Price..."));
     menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("About"));
 
     resize(ui::pixels(ui::client_width_twips),
