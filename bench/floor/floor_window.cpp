@@ -15,6 +15,7 @@ FloorWindow::FloorWindow(QWidget* parent)
     ui::build_form(surface);
 
     menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("E&xit"));
+    menuBar()->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("&Target Price..."));
     menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("About"));
 
     const QSize client = ui::Twips(*this).size(ui::client_width_twips, ui::client_height_twips);
