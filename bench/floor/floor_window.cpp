@@ -14,9 +14,10 @@ FloorWindow::FloorWindow(QWidget* parent)
     setCentralWidget(surface);
     ui::build_form(surface);
 
-    menuBar()->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("E&xit"));
+    menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+    menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Copy Figures"));
     menuBar()->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("&Target Price..."));
-    menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("About"));
+    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("About"));
 
     const QSize client = ui::Twips(*this).size(ui::client_width_twips, ui::client_height_twips);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
