@@ -122,17 +122,25 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     // The target is checked once the focus has left it for another control of
     // the dialog, as a price field is; Close is the way out. Find runs a check
     // still waiting at once, so it is shown only once.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old != target_ || !now || now->window() != this || now == close_)
-            return;
-        check_waiting_ = true;
-        QTimer::singleShot(0, this, [this] {
-            if (check_waiting_)
-                target_passes();
+    focus_connection_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if (old != target_ || !now || now->window() != this || now == close_)
+                return;
+            check_waiting_ = true;
+            QTimer::singleShot(0, this, [this] {
+                if (check_waiting_)
+                    target_passes();
+            });
         });
-    });
     goal_changed();
     goal_->setFocus(Qt::OtherFocusReason);
+}
+
+TargetPriceDialog::~TargetPriceDialog() {
+    disconnect(focus_connection_);
+    for (QObject* w : {static_cast<QObject*>(goal_), static_cast<QObject*>(target_),
+                       static_cast<QObject*>(lowest_), static_cast<QObject*>(outcome_)})
+        w->removeEventFilter(this);
 }
 
 // Enter finds from every control but a button, which takes it itself. Some

@@ -46,6 +46,9 @@ public:
     };
 
     TargetPriceDialog(QWidget* parent, Client client);
+    // Hiding on the way out moves the focus and deletes the controls; by then
+    // this is no dialog of ours to check or filter in.
+    ~TargetPriceDialog() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +69,7 @@ private:
     QPushButton* use_ = nullptr;
     QPushButton* close_ = nullptr;
     bool check_waiting_ = false;
+    QMetaObject::Connection focus_connection_;
 };
 
 } // namespace quillet::ui
