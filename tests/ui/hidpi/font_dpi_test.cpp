@@ -114,12 +114,7 @@ TEST(FontDpi144, EveryCaptionFitsAndEveryControlStaysInItsFrame) {
 
     expect_everything_fits(h.window().centralWidget());
 
-    h.trigger("About");
-    QDialog* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            about = static_cast<QDialog*>(w);
-    }
+    QDialog* about = h.open_about();
     ASSERT_NE(about, nullptr);
     expect_everything_fits(about);
     about->close();

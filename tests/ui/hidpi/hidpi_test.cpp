@@ -113,12 +113,7 @@ TEST_F(ScaledWindow, TheWindowIconIsDrawnAtDeviceResolution) {
 }
 
 TEST_F(ScaledWindow, TheAboutPictureIsDrawnAtDeviceResolution) {
-    h.trigger("About");
-    QDialog* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            about = static_cast<QDialog*>(w);
-    }
+    QDialog* about = h.open_about();
     ASSERT_NE(about, nullptr);
     auto* picture = about->findChild<QLabel*>(QStringLiteral("picIcon"));
     ASSERT_NE(picture, nullptr);

@@ -167,12 +167,7 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
 TEST(Colours, EveryAboutTextReadsInTheDefaultAndADarkPalette) {
     WindowHarness h;
     RestorePalette restore;
-    h.trigger("About");
-    QDialog* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            about = static_cast<QDialog*>(w);
-    }
+    QDialog* about = h.open_about();
     ASSERT_NE(about, nullptr);
 
     for (const bool dark : {false, true}) {

@@ -201,6 +201,15 @@ void WindowHarness::trigger(const char* action) {
     settle();
 }
 
+QDialog* WindowHarness::open_about() {
+    trigger("About");
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
+            return static_cast<QDialog*>(w);
+    }
+    return nullptr;
+}
+
 // Through the window, as the platform delivers a move: QTest's widget move
 // sets the real cursor, which an X server reports only later.
 void WindowHarness::hover(const char* name, QPoint at) {

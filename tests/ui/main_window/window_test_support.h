@@ -37,6 +37,8 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 }
 QT_END_NAMESPACE
 
+class QDialog;
+
 namespace quillet::test {
 
 namespace { // the test files' own table rows live in their unnamed namespace
@@ -112,6 +114,7 @@ public:
     void click_slowly(const char* name);                    // press, let queued work run, release
     void press_enter();                                     // Enter on the focused control
     void trigger(const char* action);                       // a menu entry
+    QDialog* open_about();                                  // Help > About; the dialog shown
     void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control
     void hover_surface(QPoint at);                          // pointer over the client area
 
