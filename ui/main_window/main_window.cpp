@@ -205,10 +205,8 @@ void Quillet_main::closeEvent(QCloseEvent* event) {
 
 void Quillet_main::Target_Price_Click() {
     TargetPriceDialog::Client client{
-        .read_inputs =
-            [this](WindowState& record, NumberConventions& conventions) {
-                return target_inputs(record, conventions);
-            },
+        .read_inputs = [this](WindowState& record) { return target_inputs(record); },
+        .conventions = [] { return number_conventions(); },
         .field_words = [this](InputField field) { return qstring(input_control(c_, field).words); },
         .use_price = [this](const QString& price) { calculate_at(price); },
         .warn = [this](QWidget* parent, const Message& message) { warn_(parent, message); },
@@ -216,9 +214,8 @@ void Quillet_main::Target_Price_Click() {
     (new TargetPriceDialog(this, std::move(client)))->show();
 }
 
-std::optional<QString> Quillet_main::target_inputs(WindowState& record,
-                                                   NumberConventions& conventions) {
-    conventions = number_conventions();
+std::optional<QString> Quillet_main::target_inputs(WindowState& record) {
+    const NumberConventions conventions = number_conventions();
     for (const PriceFieldRow& row : price_fields)
         if (row.widget != &Controls::txt_end_price && focus_check(c_, c_.*row.widget, conventions))
             return qstring(row.caption);

@@ -65,7 +65,7 @@ public:
     // Ending Price, without a box, and gives the words of the first that
     // rejects its text; otherwise nothing, with the controls copied into
     // `record` and the conventions Calculate reads them under.
-    std::optional<QString> target_inputs(WindowState& record, NumberConventions& conventions);
+    std::optional<QString> target_inputs(WindowState& record);
     // Writes `price` into Ending Price and runs Calculate.
     void calculate_at(const QString& price);
 

@@ -1,6 +1,7 @@
 #include "ui/target_price/outcome_text.h"
 
 #include "engine/text_forms.h"
+#include "ui/main_window/qt_text.h"
 
 namespace quillet::ui::target_words {
 
@@ -68,7 +69,7 @@ QString outcome(const TargetAnswer& answer, const TargetRequest& request,
             .arg(field_words(answer.negative_field));
     case TargetVerdict::input_fails:
         if (answer.failure.field == InputField::none)
-            return QStringLiteral("The figures are too large to calculate with.");
+            return qstring(prompts::figures_too_large.text);
         if (answer.failure.failure == Failure::conversion)
             return QStringLiteral("The text in %1 is not a number. Mend it in the main window, "
                                   "then Find again.")

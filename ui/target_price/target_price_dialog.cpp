@@ -170,10 +170,8 @@ bool TargetPriceDialog::target_passes() {
     const TargetGoal goal = goal_at(goal_->currentIndex());
     if (goal == TargetGoal::break_even || !isVisible())
         return true;
-    WindowState record;
-    NumberConventions conventions;
-    client_.read_inputs(record, conventions);
-    const MoneyReading target = money_from_text(target_->text().toStdString(), conventions);
+    const MoneyReading target =
+        money_from_text(target_->text().toStdString(), client_.conventions());
     if (target.ok() && (goal != TargetGoal::margin || target.value < "100"_usd))
         return true;
     client_.warn(this, target_words::target_refused(goal));
@@ -186,11 +184,11 @@ void TargetPriceDialog::find() {
     if (!target_passes())
         return;
     WindowState record;
-    NumberConventions conventions;
-    if (const auto mend = client_.read_inputs(record, conventions)) {
+    if (const auto mend = client_.read_inputs(record)) {
         show_answer({}, target_words::mend_first(*mend));
         return;
     }
+    const NumberConventions conventions = client_.conventions();
     TargetRequest request{goal_at(goal_->currentIndex()), {}};
     if (request.goal != TargetGoal::break_even)
         request.target = money_from_text(target_->text().toStdString(), conventions).value;

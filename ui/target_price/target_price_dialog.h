@@ -35,8 +35,10 @@ public:
     struct Client {
         // Runs the window's field checks on its inputs: what to mend when one
         // rejects its text; otherwise nothing, with the record as Calculate
-        // would read it and the conventions it reads them under.
-        std::function<std::optional<QString>(WindowState&, NumberConventions&)> read_inputs;
+        // would read it.
+        std::function<std::optional<QString>(WindowState&)> read_inputs;
+        // The conventions the window reads numbers under, as they are now.
+        std::function<NumberConventions()> conventions;
         // The words for an input the engine found at fault.
         std::function<QString(InputField)> field_words;
         // Writes the price into Ending Price and calculates.
