@@ -3,8 +3,8 @@
 // beside it, OUTPUT-dark.png, smaller, in a dark one, and OUTPUT-target.png,
 // the Target Price dialog asked for a profit of $20 on the same listing.
 //   quillet_screenshot OUTPUT.png
+#include "tools/dark_palette/dark_palette.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/window_colours.h"
 
 #include <QAction>
 #include <QApplication>

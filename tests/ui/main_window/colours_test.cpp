@@ -5,6 +5,7 @@
 
 #include "window_test_support.h"
 
+#include "tools/dark_palette/dark_palette.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/window_colours.h"
 
