@@ -1,6 +1,7 @@
 #include "ui/about/about_dialog.h"
 
 #include "ui/common/contrast.h"
+#include "ui/common/fill.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 
@@ -15,31 +16,24 @@
 #include <QStyle>
 #include <QSvgRenderer>
 
+#include <initializer_list>
+
 namespace quillet::ui {
 
 namespace {
 
+constexpr int client_width = 6225; // twips
+constexpr int client_height = 4020;
+
 struct Placement {
-    const char* object_name;
+    QWidget* widget;
     int left, top, width, height; // twips
 };
 
-// Where every control sits, in twips from the top-left corner of the client area.
-// A line's height is its pen width.
-constexpr int client_width = 6225;
-constexpr int client_height = 4020;
-// clang-format off
-constexpr Placement placements[] = {
-    // name           left   top  width height
-    {"picIcon",        120,  240, 1560, 1560},
-    {"lblTitle",      1800,  240, 4245,  480},
-    {"Label1",        1800,  720, 4215, 1095},
-    {"Line1_1",        120, 1920, 6000,   15},
-    {"Line1_0",        120, 3000, 6000,   30},
-    {"lblDisclaimer", 1080, 3120, 4215,  225},
-    {"cmdOK",         2400, 3480, 1260,  345},
-};
-// clang-format on
+void place(const Twips& twips, std::initializer_list<Placement> placements) {
+    for (const Placement& p : placements)
+        p.widget->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& f) {
     auto* l = new QLabel(text, parent);
@@ -75,10 +69,7 @@ void paint_notice(QWidget* w, const QPalette& dialog_palette) {
 QWidget* line(QWidget* parent, const char* name, const QColor& colour) {
     auto* w = new QWidget(parent);
     w->setObjectName(QString::fromLatin1(name));
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+    fill(w, colour);
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
     return w;
 }
@@ -126,9 +117,10 @@ frmAbout::frmAbout(QWidget* parent)
 
     const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
     lblTitle = label(this, "lblTitle", title, ui::font("Verdana", 9.75, true));
-    label(this, "Label1",
-          QStringLiteral("Newer versions of Quillet are published on the project's web site."),
-          ui::font("Verdana", 9.75));
+    QLabel* Label1 =
+        label(this, "Label1",
+              QStringLiteral("Newer versions of Quillet are published on the project's web site."),
+              ui::font("Verdana", 9.75));
     lblDisclaimer = label(this, "lblDisclaimer",
                           QStringLiteral("\u00A9 The Quillet developers. Fees are estimates."),
                           ui::font("Verdana", 8.25));
@@ -136,13 +128,23 @@ frmAbout::frmAbout(QWidget* parent)
 
     // The two lines form the pair Line1; controls are found by unique name, so each
     // line carries its index in its name.
-    line(this, "Line1_1", QColor(128, 128, 128));
-    line(this, "Line1_0", Qt::white);
+    QWidget* Line1_1 = line(this, "Line1_1", QColor(128, 128, 128));
+    QWidget* Line1_0 = line(this, "Line1_0", Qt::white);
 
-    for (const Placement& p : placements) {
-        findChild<QWidget*>(QString::fromLatin1(p.object_name))
-            ->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
-    }
+    // Where every control sits, in twips from the top-left corner of the client
+    // area. A line's height is its pen width.
+    // clang-format off
+    place(twips, {
+        // widget       left   top  width height
+        {picIcon,        120,  240, 1560, 1560},
+        {lblTitle,      1800,  240, 4245,  480},
+        {Label1,        1800,  720, 4215, 1095},
+        {Line1_1,        120, 1920, 6000,   15},
+        {Line1_0,        120, 3000, 6000,   30},
+        {lblDisclaimer, 1080, 3120, 4215,  225},
+        {cmdOK,         2400, 3480, 1260,  345},
+    });
+    // clang-format on
     setFixedSize(twips.size(client_width, client_height));
 
     // OK first, then the picture; focus starts on OK.
