@@ -1,9 +1,7 @@
 #include "floor_window.h"
 
-#include "ui/common/twips.h"
 #include "ui/main_window/form_layout.h"
-
-#include <QMenuBar>
+#include "ui/main_window/window_frame.h"
 
 namespace quillet::bench {
 
@@ -13,14 +11,8 @@ FloorWindow::FloorWindow(QWidget* parent)
     auto* surface = new QWidget(this);
     setCentralWidget(surface);
     ui::build_form(surface);
-
-    menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
-    menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(QStringLiteral("&Copy Figures"));
-    menuBar()->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("&Target Price..."));
-    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("About"));
-
-    const QSize client = ui::Twips(*this).size(ui::client_width_twips, ui::client_height_twips);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    ui::add_menus(*this);
+    ui::fit_to_client_area(*this);
 }
 
 } // namespace quillet::bench

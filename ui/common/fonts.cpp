@@ -2,13 +2,10 @@
 
 namespace quillet::ui {
 
+// Qt adds a substitute to a family's list only once, so a repeat changes nothing.
 void install_font_substitutes() {
-    static const bool installed = [] {
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-        return true;
-    }();
-    (void)installed;
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 }
 
 QFont font(const char* family, qreal points, bool bold) {

@@ -80,18 +80,18 @@ QAccessibleInterface* drop_down_factory(const QString& class_name, QObject* obje
 
 } // namespace
 
+// Qt keeps one entry per factory, however many windows install it.
 void install_accessible_interfaces() {
-    static const bool installed = (QAccessible::installFactory(drop_down_factory), true);
-    (void)installed;
+    QAccessible::installFactory(drop_down_factory);
 }
 
 void describe_controls(const Controls& c) {
     for (const PriceFieldRow& row : price_fields) {
-        (c.*row.widget)->setAccessibleName(qstring(row.caption));
+        (c.*row.widget)->setAccessibleName(spoken_name(c, row));
         (c.*row.widget)->setAccessibleDescription(qstring(row.help));
     }
     for (const SelectorRow& row : selectors) {
-        (c.*row.widget)->setAccessibleName(qstring(row.spoken));
+        (c.*row.widget)->setAccessibleName(spoken_name(c, row));
         if (row.label)
             (c.*row.label)->setBuddy(c.*row.widget); // the "labelled by" relation
     }
@@ -102,7 +102,7 @@ void describe_controls(const Controls& c) {
             (c.*row.widget)->setAccessibleDescription(qstring(row.help));
     }
     for (const ResultRow& row : results) {
-        (c.*row.widget)->setAccessibleName(qstring(row.spoken));
+        (c.*row.widget)->setAccessibleName(spoken_name(c, row));
         (c.*row.label)->setBuddy(c.*row.widget);
     }
 }

@@ -2,9 +2,9 @@
 
 // What assistive technology announces for the window's controls. Qt already
 // names a check box or button by its caption; a field or drop-down is named
-// by its row in the control tables, as the eye reads it with its frame or the
-// label beside it (which becomes its buddy), on every platform. The caption-less PayPal switch
-// gets a name of its own. Each option and price field carries its help line
+// by the caption the eye reads it with, its frame's or that of the label
+// beside it (which becomes its buddy), on every platform. The caption-less
+// PayPal switch gets a name of its own. Each option and price field carries its help line
 // as its description, so a screen reader user hears what the mouse user reads
 // in the help line. A disabled result field still reports its text as its
 // value.
@@ -14,7 +14,8 @@
 namespace quillet::ui {
 
 // The window's own accessible interfaces (a drop-down named by its caption);
-// call before the form is built, so that no control has Qt's yet.
+// call before the form is built, so that no control has Qt's yet. Safe to
+// call more than once.
 void install_accessible_interfaces();
 
 // Names and describes the controls; call once the form is built.

@@ -1,7 +1,6 @@
 #include "ui/main_window/announcement.h"
 
 #include "ui/main_window/control_table.h"
-#include "ui/main_window/qt_text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -41,17 +40,16 @@ QString outcome_text(const Controls& c) {
             row.widget == &Controls::txt_profit || row.widget == &Controls::txt_profit_margin;
         const QString figure = (c.*row.widget)->text();
         if (sale && !figure.isEmpty())
-            parts << qstring(row.spoken) + u' ' + figure;
+            parts << spoken_name(c, row) + u' ' + figure;
     }
     if (parts.isEmpty())
-        parts << qstring(results.front().spoken) + u' ' + (c.*results.front().widget)->text();
+        parts << spoken_name(c, results.front()) + u' ' + (c.*results.front().widget)->text();
     return parts.join(QStringLiteral(", "));
 }
 
 Announcer::Announcer(QWidget* window)
     : label_(new QLabel(window)) {
-    static const bool installed = (QAccessible::installFactory(notification_factory), true);
-    (void)installed;
+    QAccessible::installFactory(notification_factory); // Qt keeps one entry per factory
     label_->setProperty(notification_property, true);
     label_->setGeometry(0, 0, 0, 0);
     label_->hide();

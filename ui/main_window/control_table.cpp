@@ -3,7 +3,12 @@
 #include "ui/main_window/qt_text.h"
 
 #include "engine/fee_schedule.h"
+#include "engine/text_readings.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace quillet::ui {
@@ -39,14 +44,45 @@ bool start_band_passes(const QString& text) {
 }
 
 bool bin_band_passes(const QString& text) {
-    return text.compare(qstring(keyword_none), Qt::CaseInsensitive) == 0 ||
-           labels(bin_fees).contains(text);
+    return is_keyword(text.toStdString(), keyword_none) || labels(bin_fees).contains(text);
 }
 
 bool picture_count_passes(const QString& text) {
     static const QRegularExpression whole_number(
         QRegularExpression::anchoredPattern(QStringLiteral("[ \\t]*[0-9]+[ \\t]*")));
     return whole_number.match(text).hasMatch();
+}
+
+QString caption_words(const QWidget* captioned) {
+    QString caption;
+    if (const auto* frame = qobject_cast<const QGroupBox*>(captioned))
+        caption = frame->title();
+    else if (const auto* label = qobject_cast<const QLabel*>(captioned))
+        caption = label->text();
+    caption = caption.trimmed();
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QString spoken_name(const Controls& c, const PriceFieldRow& row) {
+    return box_words(c, row);
+}
+
+QString spoken_name(const Controls& c, const SelectorRow& row) {
+    return row.label ? caption_words(c.*row.label) : box_words(c, row);
+}
+
+QString spoken_name(const Controls& c, const ResultRow& row) {
+    return caption_words(c.*row.label);
+}
+
+QString box_words(const Controls& c, const PriceFieldRow& row) {
+    return caption_words((c.*row.widget)->parentWidget());
+}
+
+QString box_words(const Controls& c, const SelectorRow& row) {
+    return caption_words((c.*row.widget)->parentWidget());
 }
 
 } // namespace quillet::ui

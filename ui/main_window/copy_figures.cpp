@@ -21,7 +21,7 @@ QString figures_text(const Controls& c, bool out_of_date) {
     if (out_of_date)
         text += qstring(out_of_date_line) + u'\n';
     for (const ResultRow& row : results)
-        text += qstring(row.spoken) + u'\t' + (c.*row.widget)->text() + u'\n';
+        text += spoken_name(c, row) + u'\t' + (c.*row.widget)->text() + u'\n';
     return text;
 }
 

@@ -1,7 +1,5 @@
 #include "ui/main_window/field_checks.h"
 
-#include "ui/main_window/qt_text.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -11,7 +9,7 @@ bool price_text_passes(const QString& text, std::string_view keyword,
                        const NumberConventions& conventions) {
     const std::string typed = text.toStdString();
     return (is_numeric_text(typed, conventions) && !is_negative_number(typed, conventions)) ||
-           text.compare(qstring(keyword), Qt::CaseInsensitive) == 0;
+           is_keyword(typed, keyword);
 }
 
 const PriceFieldRow* price_field_of(const Controls& controls, const QWidget* control) {

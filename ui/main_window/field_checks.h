@@ -18,7 +18,7 @@ class QWidget;
 namespace quillet::ui {
 
 // A number by the locale-aware numeric test that is not below 0 (no price
-// is), or the keyword in any letter case (without blanks around it).
+// is), or the field's keyword as the engine reads one (is_keyword).
 bool price_text_passes(const QString& text, std::string_view keyword,
                        const NumberConventions& conventions);
 

@@ -5,7 +5,6 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/window_colours.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -19,7 +18,6 @@
 #include <array>
 #include <type_traits>
 #include <variant>
-#include <vector>
 
 namespace quillet::ui {
 
@@ -49,7 +47,9 @@ constexpr QGroupBox* Controls::*window = nullptr;
 
 // Rows are built in order, and a later control is drawn above an earlier one:
 // each frame comes before its contents, and labels before the fields that
-// overlap them. A line is a rectangle one pixel (15 twips at 96 DPI) wide.
+// overlap them. The order is also the keyboard's: Tab follows creation through
+// the controls that take the focus. A line is a rectangle one pixel (15 twips
+// at 96 DPI) wide.
 const std::array placements{
     PLACE(quick_help, window, "Quick Help:", 120, 0, 11655, 855),
     PLACE(lbl_help, &Controls::quick_help, "", 120, 360, 11295, 375),
@@ -161,7 +161,9 @@ void set_text(QPushButton* w, const QString& text) {
 void set_text(QFrame*, const QString&) {}
 void set_text(QComboBox* w, const QString& text) {
     // An editable drop-down whose list only the program fills: typing neither
-    // completes from the list nor adds to it.
+    // completes from the list nor adds to it. Like every other input it takes
+    // the focus from Tab and a click, not from a turn of the mouse wheel.
+    w->setFocusPolicy(Qt::StrongFocus);
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
     w->setCompleter(nullptr);
@@ -172,7 +174,7 @@ void style_controls(const Controls& c) {
     c.combo_num_pics->setFont(font("MS Sans Serif", 8.25));
     c.txt_profit->setFont(font("Verdana", 9.75, true));
 
-    for (QFrame* line : {c.Line1, c.Line2, c.Line3, c.Line4}) {
+    for (QFrame* line : separator_lines(c)) {
         line->setFrameShape(QFrame::NoFrame);
         // A line takes no mouse: the pointer over it is over the frame.
         line->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -185,22 +187,6 @@ void style_controls(const Controls& c) {
     c.cmd_calc->setDefault(true);
 }
 
-// Tab follows the table's order through every control that takes input.
-void set_keyboard_order(const std::vector<QWidget*>& in_table_order) {
-    QWidget* previous = nullptr;
-    for (QWidget* w : in_table_order) {
-        const bool takes_input = (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                                  qobject_cast<QAbstractButton*>(w)) &&
-                                 w->isEnabled();
-        if (!takes_input)
-            continue;
-        w->setFocusPolicy(Qt::StrongFocus);
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
-}
-
 } // namespace
 
 Controls build_form(QWidget* surface) {
@@ -210,7 +196,6 @@ Controls build_form(QWidget* surface) {
     // rather than every control being built once and re-laid out for a new font.
     surface->setFont(font("Verdana", 9.75));
     const Twips twips(*surface);
-    std::vector<QWidget*> built_in_order;
     for (const Placement& p : placements) {
         QWidget* parent = p.frame ? static_cast<QWidget*>(c.*(p.frame)) : surface;
         QWidget* built = std::visit(
@@ -224,10 +209,8 @@ Controls build_form(QWidget* surface) {
             p.slot);
         built->setObjectName(QString::fromLatin1(p.name));
         built->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
-        built_in_order.push_back(built);
     }
     style_controls(c);
-    set_keyboard_order(built_in_order);
     return c;
 }
 

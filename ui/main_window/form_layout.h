@@ -3,6 +3,8 @@
 // The controls of the main window and where they stand. Every control carries
 // its control name as its objectName, so that tests find it by that name.
 
+#include <array>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -91,12 +93,17 @@ struct Controls {
     QPushButton* cmd_clear = nullptr;
 };
 
+// The separator lines, each a strip of its own colour (window_colours.h).
+inline std::array<QFrame*, 4> separator_lines(const Controls& c) {
+    return {c.Line1, c.Line2, c.Line3, c.Line4};
+}
+
 // The client area's size in twips.
 inline constexpr int client_width_twips = 11910;
 inline constexpr int client_height_twips = 7815;
 
-// Builds every control on `surface` with its caption, geometry, font, colours,
-// enabled state and keyboard order, and returns them. The texts a control
+// Builds every control on `surface`, in the keyboard's order, with its caption,
+// geometry, font, colours and enabled state, and returns them. The texts a control
 // starts with are the window's start state, shown by its Load.
 Controls build_form(QWidget* surface);
 

@@ -1,12 +1,9 @@
 #include "ui/main_window/main_window.h"
 
 #include "engine/driver.h"
-#include "engine/stages.h"
-#include "engine/window_state.h"
 #include "ui/about/about_dialog.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/fonts.h"
-#include "ui/common/twips.h"
 #include "ui/main_window/accessibility.h"
 #include "ui/main_window/announcement.h"
 #include "ui/main_window/control_table.h"
@@ -15,11 +12,11 @@
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/menu_keys.h"
 #include "ui/main_window/number_conventions.h"
-#include "ui/main_window/qt_text.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/stale_marking.h"
 #include "ui/main_window/state_binding.h"
 #include "ui/main_window/window_colours.h"
+#include "ui/main_window/window_frame.h"
 #include "ui/target_price/target_price_dialog.h"
 
 #include <QAction>
@@ -28,10 +25,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -49,7 +44,6 @@ void show_warning_box(QWidget* parent, const Message& message) {
 
 Quillet_main::Quillet_main(QWidget* parent)
     : QMainWindow(parent)
-    , record_(std::make_unique<WindowState>())
     , warn_(show_warning_box) {
     install_font_substitutes();
     install_accessible_interfaces();
@@ -79,9 +73,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     connect(c_.chk_gfeatured, &QCheckBox::stateChanged, this, &Quillet_main::chk_gfeatured_Click);
     connect(c_.chk_pic_pack, &QCheckBox::stateChanged, this, &Quillet_main::chk_pic_pack_Click);
 
-    // The client area is fixed; the window adds its menu bar above it.
-    const QSize client = Twips(*this).size(client_width_twips, client_height_twips);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    fit_to_client_area(*this);
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
 
@@ -103,36 +95,13 @@ void Quillet_main::set_warning_presenter(WarningPresenter presenter) {
 }
 
 void Quillet_main::build_menus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("file"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("Exit"));
-    // Spelled out: QKeySequence::Quit is empty under some platform themes.
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copy Figures"));
-    copy->setObjectName(QStringLiteral("CopyFigures"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    build_tools_menu();
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help"));
-    QAction* about = help->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("About"));
+    const MenuActions menus = add_menus(*this);
     open_menus_with_f10(*this);
-
-    connect(exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
-    connect(about, &QAction::triggered, this, &Quillet_main::About_Click);
-    connect(copy, &QAction::triggered, this, [this] { copy_figures(c_, stale_->marked()); });
-}
-
-void Quillet_main::build_tools_menu() {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("Tools"));
-    QAction* target = tools->addAction(QStringLiteral("&Target Price..."));
-    target->setObjectName(QStringLiteral("TargetPrice"));
-    target->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(target, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
+    connect(menus.exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
+    connect(menus.copy_figures, &QAction::triggered, this,
+            [this] { copy_figures(c_, stale_->marked()); });
+    connect(menus.target_price, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
+    connect(menus.about, &QAction::triggered, this, &Quillet_main::About_Click);
 }
 
 // What the focus checks ask of this window.
@@ -207,7 +176,7 @@ void Quillet_main::Target_Price_Click() {
     TargetPriceDialog::Client client{
         .read_inputs = [this](WindowState& record) { return target_inputs(record); },
         .conventions = [] { return number_conventions(); },
-        .field_words = [this](InputField field) { return qstring(input_control(c_, field).words); },
+        .field_words = [this](InputField field) { return input_control(c_, field).words; },
         .use_price = [this](const QString& price) { calculate_at(price); },
         .warn = [this](QWidget* parent, const Message& message) { warn_(parent, message); },
     };
@@ -218,10 +187,10 @@ std::optional<QString> Quillet_main::target_inputs(WindowState& record) {
     const NumberConventions conventions = number_conventions();
     for (const PriceFieldRow& row : price_fields)
         if (row.widget != &Controls::txt_end_price && focus_check(c_, c_.*row.widget, conventions))
-            return qstring(row.caption);
+            return spoken_name(c_, row);
     for (const SelectorRow& row : selectors)
         if (focus_check(c_, c_.*row.widget, conventions))
-            return qstring(row.spoken);
+            return spoken_name(c_, row);
     read_controls(c_, record);
     return std::nullopt;
 }
@@ -236,7 +205,7 @@ void Quillet_main::calculate_at(const QString& price) {
 void Quillet_main::cmd_calc_Click() {
     if (!checks_->settle())
         return;
-    read_controls(c_, *record_);
+    read_controls(c_, record_);
     const NoticeSink notify = [this](Notice notice) {
         switch (notice) {
         case Notice::invalid_start_price_range:
@@ -244,8 +213,8 @@ void Quillet_main::cmd_calc_Click() {
             break;
         }
     };
-    const CalcOutcome outcome = calculate(*record_, number_conventions(), notify);
-    write_results(*record_, c_);
+    const CalcOutcome outcome = calculate(record_, number_conventions(), notify);
+    write_results(record_, c_);
     stale_->calculated();
     if (!outcome.ok())
         report_failure(outcome); // the box is an alert of its own

@@ -14,11 +14,19 @@
 //                    (stale_marking.h); Edit > Copy Figures (copy_figures.h);
 //                    the outcome announced to a screen reader (announcement.h)
 //   colours          taken from the palette, again when it changes (window_colours.h)
+//   menus            File, Edit, Tools, Help (window_frame.h), opened from the keyboard
+//                    too (menu_keys.h); Tools > Target Price opens ui/target_price
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in
 // control_table.h.
 
+// moc (Qt 6.4) cannot parse <compare>, which the engine's money type brings
+// in, and needs none of the engine's types.
+#ifndef Q_MOC_RUN
+#include "engine/stages.h"
+#include "engine/window_state.h"
+#endif
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/form_layout.h"
 #include "ui/main_window/prompts.h"
@@ -36,13 +44,6 @@ namespace quillet::ui {
 class Announcer;
 class StaleMarking;
 } // namespace quillet::ui
-
-// The engine's headers stay out of this one: moc cannot read <compare>.
-namespace quillet {
-struct CalcOutcome;
-struct NumberConventions;
-struct WindowState;
-} // namespace quillet
 
 namespace quillet::ui {
 
@@ -71,7 +72,6 @@ public:
 
 private:
     void build_menus();
-    void build_tools_menu();
     FocusChecks::Client focus_client();
 
     // Load, Clear, About, Exit.
@@ -97,7 +97,7 @@ private:
     void give_focus_to(QWidget* control);
 
     Controls c_;
-    std::unique_ptr<WindowState> record_; // keeps cost_bin and cost_reserve between runs
+    WindowState record_; // keeps cost_bin and cost_reserve between runs
     WarningPresenter warn_;
     FocusChecks* checks_ = nullptr;
     StaleMarking* stale_ = nullptr;

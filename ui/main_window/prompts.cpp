@@ -8,8 +8,8 @@ Message message(const Prompt& prompt) {
     return {qstring(prompt.text), qstring(prompt.title)};
 }
 
-Message amount_too_large(std::string_view words) {
-    return {QStringLiteral("The amount in %1 is too large to calculate with.").arg(qstring(words)),
+Message amount_too_large(const QString& words) {
+    return {QStringLiteral("The amount in %1 is too large to calculate with.").arg(words),
             qstring(prompts::error_title)};
 }
 

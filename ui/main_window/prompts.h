@@ -42,6 +42,6 @@ inline constexpr Prompt figures_too_large{"The figures are too large to calculat
 
 // A calculation that left the money range because of one input, named by its
 // row's words ("Reserve").
-Message amount_too_large(std::string_view words);
+Message amount_too_large(const QString& words);
 
 } // namespace quillet::ui

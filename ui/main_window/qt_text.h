@@ -1,7 +1,7 @@
 #pragma once
 
-// The tables (fee bands, prompts, help lines) hold UTF-8 string views; the
-// widgets want QString.
+// The tables (fee bands, prompts, help lines) and the record hold UTF-8 text;
+// the widgets want QString.
 
 #include <QString>
 

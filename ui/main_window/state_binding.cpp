@@ -1,6 +1,7 @@
 #include "ui/main_window/state_binding.h"
 
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,10 +10,6 @@
 namespace quillet::ui {
 
 namespace {
-
-QString qtext(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 Qt::CheckState qt_state(CheckState state) {
     switch (state) {
@@ -26,8 +23,6 @@ Qt::CheckState qt_state(CheckState state) {
     return Qt::Unchecked;
 }
 
-} // namespace
-
 CheckState check_state(Qt::CheckState state) {
     switch (state) {
     case Qt::Checked:
@@ -39,6 +34,8 @@ CheckState check_state(Qt::CheckState state) {
     }
     return CheckState::unticked;
 }
+
+} // namespace
 
 void read_controls(const Controls& controls, WindowState& record) {
     for (const PriceFieldRow& row : price_fields)
@@ -53,16 +50,16 @@ void read_controls(const Controls& controls, WindowState& record) {
 
 void write_results(const WindowState& record, const Controls& controls) {
     for (const ResultRow& row : results)
-        (controls.*row.widget)->setText(qtext(record.*row.text));
+        (controls.*row.widget)->setText(qstring(record.*row.text));
 }
 
 void show_record(const WindowState& record, const Controls& controls) {
     for (const PriceFieldRow& row : price_fields)
-        (controls.*row.widget)->setText(qtext(record.*row.field.text));
+        (controls.*row.widget)->setText(qstring(record.*row.field.text));
     for (const SelectorRow& row : selectors) {
         QComboBox* box = controls.*row.widget;
         box->setCurrentIndex(-1);
-        box->setEditText(qtext(record.*row.text));
+        box->setEditText(qstring(record.*row.text));
     }
     // Setting a box runs its interlock, which enables the partners of an
     // unticked box again.
@@ -74,10 +71,10 @@ void show_record(const WindowState& record, const Controls& controls) {
 InputControl input_control(const Controls& controls, InputField field) {
     for (const PriceFieldRow& row : price_fields)
         if (row.field.id == field)
-            return {controls.*row.widget, row.caption};
+            return {controls.*row.widget, box_words(controls, row)};
     for (const SelectorRow& row : selectors)
         if (field != InputField::none && row.id == field)
-            return {controls.*row.widget, row.in_box};
+            return {controls.*row.widget, box_words(controls, row)};
     return {};
 }
 

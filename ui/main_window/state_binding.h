@@ -7,13 +7,9 @@
 #include "engine/window_state.h"
 #include "ui/main_window/form_layout.h"
 
-#include <Qt>
-
-#include <string_view>
+#include <QString>
 
 namespace quillet::ui {
-
-CheckState check_state(Qt::CheckState state);
 
 // Copies every input and every result text into the record. The form-level
 // values cost_bin and cost_reserve are the record's own and are left alone.
@@ -31,7 +27,7 @@ void show_record(const WindowState& record, const Controls& controls);
 // about its amount uses; a null control for none.
 struct InputControl {
     QWidget* control = nullptr;
-    std::string_view words;
+    QString words;
 };
 InputControl input_control(const Controls& controls, InputField field);
 

@@ -1,6 +1,7 @@
 #include "ui/main_window/window_colours.h"
 
 #include "ui/common/contrast.h"
+#include "ui/common/fill.h"
 #include "ui/main_window/control_table.h"
 
 #include <QCheckBox>
@@ -22,17 +23,6 @@ QColor mix(const QColor& from, const QColor& to, int percent) {
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()));
 }
-
-// Only the Window role becomes the widget's own; every other role still
-// follows its parent and the application.
-void fill(QWidget* w, const QColor& colour) {
-    QPalette p;
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-} // namespace
 
 // 7:1 rather than the 4.5:1 that text needs: the figures are what the window
 // is for, and the margin keeps anti-aliased edges and poor screens readable.
@@ -56,6 +46,8 @@ QColor figure_colour(const QPalette& palette, bool out_of_date) {
     return eased;
 }
 
+} // namespace
+
 void colour_figures(const Controls& c, const QPalette& palette, bool out_of_date) {
     QPalette figures;
     figures.setColor(QPalette::Disabled, QPalette::Text, figure_colour(palette, out_of_date));
@@ -66,7 +58,7 @@ void colour_figures(const Controls& c, const QPalette& palette, bool out_of_date
 void apply_window_colours(const Controls& c, const QPalette& palette, bool figures_out_of_date) {
     fill(c.fr_costs, palette.color(QPalette::Button).darker(112));
     fill(c.chk_paypal, palette.color(QPalette::Window));
-    for (QFrame* line : {c.Line1, c.Line2, c.Line3, c.Line4})
+    for (QFrame* line : separator_lines(c))
         fill(line, palette.color(QPalette::Inactive, QPalette::Mid));
 
     for (const ResultRow& row : results)

@@ -18,16 +18,11 @@
 // that the figures read as well as any input. The window applies these again
 // whenever its palette changes.
 
-#include "ui/common/contrast.h" // contrast_ratio, dark_palette
 #include "ui/main_window/form_layout.h"
 
-#include <QColor>
 #include <QPalette>
 
 namespace quillet::ui {
-
-// The disabled text colour of the result fields under `palette`.
-QColor figure_colour(const QPalette& palette, bool out_of_date = false);
 
 // Sets the result fields' figure colour from `palette`.
 void colour_figures(const Controls& controls, const QPalette& palette, bool out_of_date);
