@@ -26,29 +26,24 @@ template <class T> T* control(QWidget& window, const char* name) {
 }
 
 // The worked example of the README: a $4 item sold for $10 plus $5 shipping.
-void calculate_an_example(QWidget& window) {
-    control<QComboBox>(window, "cmb_start_price")->setEditText(QStringLiteral("$1 - $9.99"));
-    const struct {
-        const char* field;
-        const char* text;
-    } typed[] = {
-        {"txt_item_cost", "4.00"}, {"txt_end_price", "10.00"},  {"txt_ship_charged", "5.00"},
-        {"txt_ship_cost", "3.00"}, {"txt_other_costs", "1.00"},
-    };
-    for (const auto& t : typed)
-        control<QLineEdit>(window, t.field)->setText(QString::fromLatin1(t.text));
+void calculate_an_example(quillet::ui::Quillet_main& window) {
+    const quillet::ui::Controls& c = window.controls();
+    c.cmb_start_price->setEditText(QStringLiteral("$1 - $9.99"));
+    c.txt_item_cost->setText(QStringLiteral("4.00"));
+    c.txt_end_price->setText(QStringLiteral("10.00"));
+    c.txt_ship_charged->setText(QStringLiteral("5.00"));
+    c.txt_ship_cost->setText(QStringLiteral("3.00"));
+    c.txt_other_costs->setText(QStringLiteral("1.00"));
 
-    auto* calculate = control<QPushButton>(window, "cmd_calc");
-    calculate->setFocus(Qt::TabFocusReason);
+    c.cmd_calc->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    calculate->click();
+    c.cmd_calc->click();
 
     // The pointer resting on the end price shows its help line.
-    QWidget* end_price = control<QLineEdit>(window, "txt_end_price");
     const QPointF at(10, 10);
-    QMouseEvent move(QEvent::MouseMove, at, end_price->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(end_price, &move);
+    QMouseEvent move(QEvent::MouseMove, at, c.txt_end_price->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(c.txt_end_price, &move);
     QApplication::processEvents();
 }
 
