@@ -22,7 +22,8 @@ namespace quillet::ui {
 
 namespace {
 
-constexpr int client_width = 6225; // twips
+// The client area's size in twips.
+constexpr int client_width = 6225;
 constexpr int client_height = 4020;
 
 struct Placement {

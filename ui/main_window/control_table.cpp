@@ -66,23 +66,19 @@ QString caption_words(const QWidget* captioned) {
 }
 
 QString spoken_name(const Controls& c, const PriceFieldRow& row) {
-    return box_words(c, row);
+    return box_words(c.*row.widget);
 }
 
 QString spoken_name(const Controls& c, const SelectorRow& row) {
-    return row.label ? caption_words(c.*row.label) : box_words(c, row);
+    return row.label ? caption_words(c.*row.label) : box_words(c.*row.widget);
 }
 
 QString spoken_name(const Controls& c, const ResultRow& row) {
     return caption_words(c.*row.label);
 }
 
-QString box_words(const Controls& c, const PriceFieldRow& row) {
-    return caption_words((c.*row.widget)->parentWidget());
-}
-
-QString box_words(const Controls& c, const SelectorRow& row) {
-    return caption_words((c.*row.widget)->parentWidget());
+QString box_words(const QWidget* input) {
+    return caption_words(input->parentWidget());
 }
 
 } // namespace quillet::ui

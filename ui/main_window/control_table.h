@@ -182,8 +182,7 @@ QString spoken_name(const Controls& controls, const PriceFieldRow& row);
 QString spoken_name(const Controls& controls, const SelectorRow& row);
 QString spoken_name(const Controls& controls, const ResultRow& row);
 
-// How a box about its amount names an input: its frame's caption.
-QString box_words(const Controls& controls, const PriceFieldRow& row);
-QString box_words(const Controls& controls, const SelectorRow& row);
+// How a box about its amount names an input: by its frame's caption.
+QString box_words(const QWidget* input);
 
 } // namespace quillet::ui
