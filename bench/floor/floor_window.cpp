@@ -1,7 +1,7 @@
 #include "floor_window.h"
 
 #include "ui/main_window/form_layout.h"
-#include "ui/main_window/window_frame.h"
+#include "ui/main_window/menus.h"
 
 namespace quillet::bench {
 

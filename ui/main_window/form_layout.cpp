@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
 
@@ -212,6 +214,11 @@ Controls build_form(QWidget* surface) {
     }
     style_controls(c);
     return c;
+}
+
+void fit_to_client_area(QMainWindow& window) {
+    const QSize client = Twips(window).size(client_width_twips, client_height_twips);
+    window.resize(client.width(), client.height() + window.menuBar()->sizeHint().height());
 }
 
 QWidget* control_of(const QWidget* surface, QWidget* w) {

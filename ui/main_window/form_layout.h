@@ -11,6 +11,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMainWindow;
 class QPushButton;
 class QWidget;
 
@@ -101,6 +102,9 @@ inline std::array<QFrame*, 4> separator_lines(const Controls& c) {
 // The client area's size in twips.
 inline constexpr int client_width_twips = 11910;
 inline constexpr int client_height_twips = 7815;
+
+// Sizes `window` so that its client area has that size below its menu bar.
+void fit_to_client_area(QMainWindow& window);
 
 // Builds every control on `surface`, in the keyboard's order, with its caption,
 // geometry, font, colours and enabled state, and returns them. The texts a control

@@ -10,13 +10,12 @@
 #include "ui/main_window/copy_figures.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/focus_checks.h"
-#include "ui/main_window/menu_keys.h"
+#include "ui/main_window/menus.h"
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/stale_marking.h"
 #include "ui/main_window/state_binding.h"
 #include "ui/main_window/window_colours.h"
-#include "ui/main_window/window_frame.h"
 #include "ui/target_price/target_price_dialog.h"
 
 #include <QAction>

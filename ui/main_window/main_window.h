@@ -14,8 +14,8 @@
 //                    (stale_marking.h); Edit > Copy Figures (copy_figures.h);
 //                    the outcome announced to a screen reader (announcement.h)
 //   colours          taken from the palette, again when it changes (window_colours.h)
-//   menus            File, Edit, Tools, Help (window_frame.h), opened from the keyboard
-//                    too (menu_keys.h); Tools > Target Price opens ui/target_price
+//   menus            File, Edit, Tools, Help, opened from the keyboard too (menus.h);
+//                    Tools > Target Price opens ui/target_price
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in

@@ -1,13 +1,11 @@
-#include "ui/main_window/window_frame.h"
-
-#include "ui/common/twips.h"
-#include "ui/main_window/form_layout.h"
+#include "ui/main_window/menus.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace quillet::ui {
 
@@ -38,9 +36,20 @@ MenuActions add_menus(QMainWindow& window) {
     };
 }
 
-void fit_to_client_area(QMainWindow& window) {
-    const QSize client = Twips(window).size(client_width_twips, client_height_twips);
-    window.resize(client.width(), client.height() + window.menuBar()->sizeHint().height());
+void open_menus_with_f10(QMainWindow& window) {
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window);
+    f10->setContext(Qt::WindowShortcut);
+    QMenuBar* bar = window.menuBar();
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        // The menu opens with no entry chosen yet: the first one is "E&xit",
+        // and an Enter pressed out of habit must not end the program.
+        for (QAction* entry : bar->actions()) {
+            if (entry->menu() && entry->isVisible() && entry->isEnabled()) {
+                bar->setActiveAction(entry);
+                return;
+            }
+        }
+    });
 }
 
 } // namespace quillet::ui
