@@ -177,7 +177,8 @@ inline constexpr std::array<ResultRow, 9> results{{
 // "Profit Margin %" has no colon).
 QString caption_words(const QWidget* captioned);
 
-// What a screen reader announces for a control.
+// What a screen reader announces for a control: the caption of the label its
+// row names or, without one, of the frame it sits in.
 QString spoken_name(const Controls& controls, const PriceFieldRow& row);
 QString spoken_name(const Controls& controls, const SelectorRow& row);
 QString spoken_name(const Controls& controls, const ResultRow& row);
