@@ -64,8 +64,8 @@ std::string expand(std::string_view field) {
     return text;
 }
 
-// The fields come in the order of the product's tables, which so are part of
-// the checked-in seeds too. Boxes, in the order of the check-state field: the
+// The fields follow the product's tables, so the tables' order is part of the
+// checked-in seeds too. Boxes, in the order of the check-state field: the
 // listing upgrades, then the boxes the fee table does not list.
 const std::vector<CheckState WindowState::*>& boxes() {
     static const auto fields = [] {
