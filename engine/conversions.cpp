@@ -8,10 +8,7 @@
 
 namespace quillet {
 
-namespace {
-// A GCC and Clang extension, for a count one past the range's ends.
-__extension__ typedef __int128 int128;
-} // namespace
+using detail::int128;
 
 std::optional<Currency> money_from_double(double x) {
     if (!std::isfinite(x))
@@ -29,9 +26,9 @@ Currency add_rounded(Currency sum, double x) {
     const std::int64_t step = number.negative ? -1 : 1;
     const Currency total =
         sum + Currency::from_count(static_cast<std::int64_t>(steps.count) * step);
-    const bool up = steps.rest == detail::Remainder::above_half ||
-                    (steps.rest == detail::Remainder::half && total.count() % 2 != 0);
-    return up ? total + Currency::from_count(step) : total;
+    return detail::rounds_away(steps.rest, total.count() % 2 != 0)
+               ? total + Currency::from_count(step)
+               : total;
 }
 
 double money_to_double(Currency m) {

@@ -29,14 +29,9 @@ std::partial_ordering compare(double x, Currency m);
 // True when x is finite and lies inside the money range.
 bool in_money_range(double x);
 
-// The nearest cent, as the nearest double to it. A double counts as halfway
-// between two cents when it lies within eight units in its last place of that
-// halfway value (for amounts under about 8.6e9, where that is a sliver of a
-// cent), since a double only approximates it (the double nearest 0.145
-// is 0.14499999999999999; the double sum 0.74 + 0.35 + 0.52 + 1.005 is
-// 2.6149999999999998); halfway goes to the even cent: 0.145 gives 0.14, 0.135
-// gives 0.14, -0.145 gives -0.14. format_cents of a double applies the same
-// halfway test.
+// The nearest cent, as the nearest double to it; halfway (a double near
+// enough to it, see nearest_cent_text in decimal.h) goes to the even cent:
+// 0.145 gives 0.14, 0.135 gives 0.14, -0.145 gives -0.14.
 double nearest_cent(double x);
 
 } // namespace quillet

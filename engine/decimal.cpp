@@ -11,7 +11,7 @@ namespace quillet::detail {
 
 namespace {
 
-Remainder remainder_of(std::string_view dropped) {
+Remainder remainder_of_digits(std::string_view dropped) {
     if (dropped.find_first_not_of('0') == std::string_view::npos)
         return Remainder::zero;
     if (dropped[0] != '5')
@@ -104,7 +104,7 @@ std::optional<DecimalNumber::Cut> DecimalNumber::cut(int places) const {
     std::from_chars(digits.data(), digits.data() + kept, count); // none kept: stays 0
     for (std::size_t i = kept; i < static_cast<std::size_t>(whole); ++i)
         count *= 10;
-    return Cut{count, remainder_of(std::string_view(digits).substr(kept))};
+    return Cut{count, remainder_of_digits(std::string_view(digits).substr(kept))};
 }
 
 std::optional<Currency> DecimalNumber::to_money() const {
@@ -112,7 +112,7 @@ std::optional<Currency> DecimalNumber::to_money() const {
     if (!steps)
         return std::nullopt;
     std::uint64_t count = steps->count;
-    if (steps->rest == Remainder::above_half || (steps->rest == Remainder::half && count % 2 != 0))
+    if (rounds_away(steps->rest, count % 2 != 0))
         ++count;
     // Up to 2^63 so that the most negative count fits.
     if (count > (negative ? std::uint64_t{1} << 63 : (std::uint64_t{1} << 63) - 1))
@@ -122,7 +122,7 @@ std::optional<Currency> DecimalNumber::to_money() const {
 
 std::string nearest_cent_text(double x, Tie tie) {
     if (const auto below = cents_below_halfway(x)) {
-        const bool up = tie == Tie::away_from_zero || *below % 2 != 0;
+        const bool up = tie == Tie::away_from_zero || rounds_away(Remainder::half, *below % 2 != 0);
         return cents_text(x < 0, *below + (up ? 1 : 0));
     }
     // Not halfway, so to_chars's rounding of the exact value is the nearest cent.

@@ -5,15 +5,13 @@
 // std::to_chars, and rounded from those digits. Internal to the engine.
 
 #include "currency.h"
+#include "rounding.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace quillet::detail {
-
-// What a rounding drops, measured against half a step.
-enum class Remainder { zero, below_half, half, above_half };
 
 // The value (negative ? -1 : 1) x digits x 10^exponent.
 struct DecimalNumber {
@@ -44,11 +42,14 @@ struct DecimalNumber {
 
 enum class Tie { to_even, away_from_zero };
 
-// A finite double at the nearest cent, written "-12.34" (zero has no sign). A
-// double counts as halfway between two cents when it lies within eight units
-// in its own last place of that halfway value, where eight units are under a
-// thousandth of a cent (amounts under 2^33, about 8.6e9); beyond that only
-// its exact value is halfway.
+// A finite double at the nearest cent, written "-12.34" (zero has no sign).
+// A double only approximates a halfway amount (the double nearest 0.145 is
+// 0.14499999999999999; the sum 0.74 + 0.35 + 0.52 + 1.005 is
+// 2.6149999999999998), so it counts as halfway between two cents when it lies
+// within eight units in its own last place of that halfway value, where eight
+// units are under a thousandth of a cent (amounts under 2^33, about 8.6e9);
+// beyond that only its exact value is halfway. Every rounding of a double to
+// cents uses this test.
 std::string nearest_cent_text(double x, Tie tie);
 
 // "-12.34" from a sign and a count of cents; zero never has a sign.

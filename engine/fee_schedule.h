@@ -27,8 +27,8 @@ inline constexpr std::array<Band, 7> insertion_fees{{
     {"$500 or more", "4.80"_usd},
 }};
 
-// Buy-It-Now fee by band, in list order after the keyword "None" (in any
-// letter case: no Buy-It-Now). Any other text takes the last band's fee.
+// Buy-It-Now fee by band, in list order after the keyword "None" (no
+// Buy-It-Now). Any other text takes the last band's fee.
 inline constexpr std::array<Band, 4> bin_fees{{
     {"$0.01 - $9.99", "0.05"_usd},
     {"$10 - $24.99", "0.10"_usd},

@@ -35,8 +35,8 @@ struct ReserveCharge {
     std::string_view start_label; // the band the reserve puts the listing in
 };
 
-// Any letter case of the keyword means no reserve, and so does an amount of 0
-// or below: the field's help offers 0 for no reserve.
+// The keyword (as is_keyword reads it) means no reserve, and so does an amount
+// of 0 or below: the field's help offers 0 for no reserve.
 std::optional<ReserveCharge> reserve_charge(const WindowState& s, const StageContext& ctx) {
     if (is_keyword(s.txt_reserve, keyword_none))
         return std::nullopt;

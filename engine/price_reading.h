@@ -13,6 +13,7 @@
 #include "text_readings.h"
 #include "window_state.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -65,6 +66,9 @@ inline constexpr PriceField ship_cost{&WindowState::txt_ship_cost, keyword_none,
                                       InputField::txt_ship_cost};
 inline constexpr PriceField other_costs{&WindowState::txt_other_costs, keyword_none,
                                         InputField::txt_other_costs};
+// The five the sale stages read by the rule above, in the record's order.
+inline constexpr std::array<PriceField, 5> sale{
+    {end_price, ship_charged, item_cost, ship_cost, other_costs}};
 // The window's sixth price field; the listing fee reads it strictly, not by
 // the rule above.
 inline constexpr PriceField reserve{&WindowState::txt_reserve, keyword_none,

@@ -14,9 +14,8 @@ namespace quillet {
 // for negative values, nothing else. A value with more decimals is written at
 // its nearest cent, a value exactly halfway going away from zero: 0.125 gives
 // 0.13, -0.125 gives -0.13. Zero is "0.00" also when a negative value rounds
-// to it. A double counts as halfway when it lies within eight units in its last
-// place of a halfway value, as for nearest_cent(double); infinities and NaN are written "inf",
-// "-inf" and "nan" (the engine never hands them over).
+// to it. A double is halfway as for nearest_cent(double); infinities and NaN
+// are written "inf", "-inf" and "nan" (the engine never hands them over).
 std::string format_cents(Currency m);
 std::string format_cents(double x);
 

@@ -69,56 +69,33 @@ std::string describe(const WindowState& s) {
     return out;
 }
 
-// A price whose amount cannot become money.
-bool price_out_of_range(const WindowState& s, const PriceField& field, const NumberConventions& c) {
-    return !read_price(s, field, c).as_money();
-}
-
 // Whether the input alone makes the stage fail, whatever the other inputs.
 bool at_fault(InputField field, Stage stage, const WindowState& s, const NumberConventions& c) {
-    switch (field) {
-    case InputField::txt_reserve:
+    if (field == InputField::txt_reserve)
         return !is_keyword(s.txt_reserve, keyword_none) && !money_from_text(s.txt_reserve, c).ok();
-    case InputField::combo_num_pics: {
+    if (field == InputField::combo_num_pics) {
         const double extra = leading_number(s.combo_num_pics) - 1;
         return !is_ticked(s.chk_pic_pack) && extra > 0 &&
                !in_money_range(extra * extra_picture_rate);
     }
-    case InputField::txt_end_price:
-        return stage == Stage::paypal_fee ? !money_from_text(s.txt_end_price, c).ok()
-                                          : price_out_of_range(s, prices::end_price, c);
-    case InputField::txt_ship_charged:
-        return price_out_of_range(s, prices::ship_charged, c);
-    case InputField::txt_item_cost:
-        return price_out_of_range(s, prices::item_cost, c);
-    case InputField::txt_ship_cost:
-        return price_out_of_range(s, prices::ship_cost, c);
-    case InputField::txt_other_costs:
-        return price_out_of_range(s, prices::other_costs, c);
-    case InputField::none:
-        break;
-    }
-    return false;
+    if (field == InputField::txt_end_price && stage == Stage::paypal_fee)
+        return !money_from_text(s.txt_end_price, c).ok();
+    // A sale price is at fault when its amount cannot become money.
+    const auto price = std::find_if(prices::sale.begin(), prices::sale.end(),
+                                    [field](const PriceField& p) { return p.id == field; });
+    return price != prices::sale.end() && !read_price(s, *price, c).as_money();
 }
 
 // The same state with every price that reads as a number written as its
 // whole count of ten-thousandths with an exponent ("12345E-4"), which every
 // reading of a text, strict or lenient, takes at the same amount.
 WindowState with_prices_canonical(WindowState s, const NumberConventions& c) {
-    for (std::string* price : {&s.txt_end_price, &s.txt_ship_charged, &s.txt_item_cost,
-                               &s.txt_ship_cost, &s.txt_other_costs}) {
-        const MoneyReading amount = money_from_text(*price, c);
+    for (const PriceField& price : prices::sale) {
+        const MoneyReading amount = money_from_text(s.*price.text, c);
         if (amount.ok())
-            *price = std::to_string(amount.value.count()) + "E-4";
+            s.*price.text = std::to_string(amount.value.count()) + "E-4";
     }
     return s;
-}
-
-bool well_formed(ResultField field, const std::string& text) {
-    if (text.empty())
-        return true;
-    return field == &WindowState::txt_fvf ? fuzz::is_plain_cents_form(text)
-                                          : fuzz::is_cents_form(text);
 }
 
 bool same_results(const WindowState& a, const WindowState& b) {
@@ -181,7 +158,7 @@ void check_run(const WindowState& before, const Run& r, const NumberConventions&
     const std::string what = describe(before) + " -> " + describe(r.state);
     for (const StageEntry& st : stages)
         for (ResultField f : st.results)
-            require(well_formed(f, r.state.*f), "result field not well formed", what);
+            require(fuzz::is_result_text(f, r.state.*f), "result field not well formed", what);
     require(!r.state.txt_list_fee.starts_with('-'), "negative listing fee", what);
     require(r.notices <= 1, "more than one notice", what);
     if (in_insertion_table(before.cmb_start_price))

@@ -1,6 +1,8 @@
 #include "record_decoder.h"
 
+#include "engine/driver.h"
 #include "engine/fee_schedule.h"
+#include "engine/price_reading.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +15,6 @@ namespace {
 
 constexpr char escape = '\x1b';
 constexpr char field_separator = '|';
-constexpr std::size_t fields_per_record = 11;
 constexpr std::size_t max_records = 4;
 
 // What a person can type or paste that the readings must survive: keywords,
@@ -63,20 +64,34 @@ std::string expand(std::string_view field) {
     return text;
 }
 
-// Boxes in the order of the check-state field.
-constexpr std::array<CheckState WindowState::*, 15> boxes{
-    &WindowState::chk_sub,       &WindowState::chk_gallery,   &WindowState::chk_bold,
-    &WindowState::chk_10day,     &WindowState::chk_border,    &WindowState::chk_highlight,
-    &WindowState::chk_gift,      &WindowState::chk_gfeatured, &WindowState::chk_fplus,
-    &WindowState::chk_hfeatured, &WindowState::chk_pic_show,  &WindowState::chk_supersize,
-    &WindowState::chk_pic_pack,  &WindowState::chk_doublecat, &WindowState::chk_paypal,
-};
+// The fields follow the product's tables, so the tables' order is part of the
+// checked-in seeds too. Boxes, in the order of the check-state field: the
+// listing upgrades, then the boxes the fee table does not list.
+const std::vector<CheckState WindowState::*>& boxes() {
+    static const auto fields = [] {
+        std::vector<CheckState WindowState::*> out;
+        for (const Upgrade& upgrade : upgrades)
+            out.push_back(upgrade.box);
+        out.insert(out.end(), {&WindowState::chk_pic_show, &WindowState::chk_supersize,
+                               &WindowState::chk_pic_pack, &WindowState::chk_doublecat,
+                               &WindowState::chk_paypal});
+        return out;
+    }();
+    return fields;
+}
 
-constexpr std::array<std::string WindowState::*, 9> texts{
-    &WindowState::cmb_start_price, &WindowState::txt_reserve,   &WindowState::cmb_bin,
-    &WindowState::combo_num_pics,  &WindowState::txt_end_price, &WindowState::txt_ship_charged,
-    &WindowState::txt_item_cost,   &WindowState::txt_ship_cost, &WindowState::txt_other_costs,
-};
+// Texts in the record's order: the listing's, then the prices of the sale.
+const std::vector<std::string WindowState::*>& texts() {
+    static const auto fields = [] {
+        std::vector<std::string WindowState::*> out{
+            &WindowState::cmb_start_price, &WindowState::txt_reserve, &WindowState::cmb_bin,
+            &WindowState::combo_num_pics};
+        for (const PriceField& price : prices::sale)
+            out.push_back(price.text);
+        return out;
+    }();
+    return fields;
+}
 
 NumberConventions conventions_named(std::string_view field) {
     if (field.starts_with('G'))
@@ -87,11 +102,11 @@ NumberConventions conventions_named(std::string_view field) {
 }
 
 void apply(FuzzRecord& record, std::size_t index, std::string_view field) {
-    if (index < texts.size()) {
-        record.inputs.*texts[index] = expand(field);
-    } else if (index == texts.size()) {
-        for (std::size_t i = 0; i < field.size() && i < boxes.size(); ++i)
-            record.inputs.*boxes[i] =
+    if (index < texts().size()) {
+        record.inputs.*texts()[index] = expand(field);
+    } else if (index == texts().size()) {
+        for (std::size_t i = 0; i < field.size() && i < boxes().size(); ++i)
+            record.inputs.*boxes()[i] =
                 static_cast<CheckState>(static_cast<unsigned char>(field[i]) % 3);
     } else {
         record.conventions = conventions_named(field);
@@ -109,7 +124,7 @@ std::vector<FuzzRecord> decode_records(std::string_view bytes) {
         if (end == bytes.size())
             break;
         bytes.remove_prefix(end + 1);
-        if (++index == fields_per_record) {
+        if (++index == texts().size() + 2) { // the texts, the check states, the conventions
             if (records.size() == max_records)
                 break;
             records.emplace_back();
@@ -121,11 +136,9 @@ std::vector<FuzzRecord> decode_records(std::string_view bytes) {
 
 WindowState with_results_of(const WindowState& inputs, const WindowState& earlier) {
     WindowState state = inputs;
-    for (std::string WindowState::*field :
-         {&WindowState::txt_list_fee, &WindowState::txt_paypal_fee, &WindowState::txt_fvf,
-          &WindowState::Txt_ebay_fees, &WindowState::txt_total_fee, &WindowState::txt_total_recv,
-          &WindowState::txt_total_spent, &WindowState::txt_profit, &WindowState::txt_profit_margin})
-        state.*field = earlier.*field;
+    for (const StageEntry& stage : stages)
+        for (ResultField field : stage.results)
+            state.*field = earlier.*field;
     state.cost_bin = earlier.cost_bin;
     state.cost_reserve = earlier.cost_reserve;
     return state;

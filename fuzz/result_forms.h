@@ -1,9 +1,13 @@
 #pragma once
 
-// The two forms a result field may show, checked by hand rather than by
-// regular expression to keep the fuzzer fast.
+// What a result field may show, as the engine writes it: the driver's fuzz
+// target and the window's soak both judge results by it. Checked by hand
+// rather than by regular expression to keep the fuzzer fast.
+
+#include "engine/window_state.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace quillet::fuzz {
@@ -52,6 +56,14 @@ inline bool is_plain_cents_form(std::string_view text) {
             return false;
     }
     return !(text.starts_with('-') && detail::all_zero_digits(text));
+}
+
+// Empty (not written), or the field's form: the final value fee plain, every
+// other result, the margin too, in "0.00" form.
+inline bool is_result_text(std::string WindowState::*field, std::string_view text) {
+    if (text.empty())
+        return true;
+    return field == &WindowState::txt_fvf ? is_plain_cents_form(text) : is_cents_form(text);
 }
 
 } // namespace quillet::fuzz

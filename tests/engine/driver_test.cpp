@@ -1,6 +1,7 @@
 #include "engine/driver.h"
+#include "engine/price_reading.h"
 
-#include "state_builder.h"
+#include "calculation_run.h"
 
 #include "printers.h"
 
@@ -14,10 +15,13 @@ namespace {
 
 using testing_support::calculate_with;
 
-// The nine result texts, in window order.
+// The result texts, in the order the stages write them.
 std::vector<std::string> results(const WindowState& s) {
-    return {s.txt_list_fee,   s.txt_paypal_fee,  s.txt_fvf,    s.Txt_ebay_fees,    s.txt_total_fee,
-            s.txt_total_recv, s.txt_total_spent, s.txt_profit, s.txt_profit_margin};
+    std::vector<std::string> texts;
+    for (const StageEntry& stage : stages)
+        for (ResultField field : stage.results)
+            texts.push_back(s.*field);
+    return texts;
 }
 
 WindowState full_run_inputs() {
@@ -31,41 +35,37 @@ WindowState full_run_inputs() {
     return s;
 }
 
-TEST(Driver, FullRunWithPaypalTickedAndUnticked) {
+TEST(Driver, FullRunWithPaypalTickedUntickedAndGreyed) {
     auto run = calculate_with(full_run_inputs());
     EXPECT_TRUE(run.outcome.ok());
     EXPECT_EQ(results(run.state), (std::vector<std::string>{"0.35", "0.74", "0.52", "0.88", "2.61",
                                                             "15.00", "9.61", "5.39", "35.93"}));
-    auto unticked = full_run_inputs();
-    unticked.chk_paypal = CheckState::unticked;
-    run = calculate_with(unticked);
-    EXPECT_EQ(results(run.state), (std::vector<std::string>{"0.35", "0.74", "0.52", "0.88", "1.87",
-                                                            "15.00", "8.87", "6.13", "40.87"}));
+    for (CheckState paypal : {CheckState::unticked, CheckState::greyed}) {
+        auto inputs = full_run_inputs();
+        inputs.chk_paypal = paypal;
+        run = calculate_with(inputs);
+        EXPECT_EQ(results(run.state),
+                  (std::vector<std::string>{"0.35", "0.74", "0.52", "0.88", "1.87", "15.00", "8.87",
+                                            "6.13", "40.87"}));
+    }
 }
 
 // A price the field check accepts means what the user typed in every stage:
 // each form gives the nine figures of the same amount typed plainly.
 TEST(Driver, EveryPriceFieldReadsItsTextAsTyped) {
     const struct {
-        const char* name;
-        std::string WindowState::*member;
-    } prices[] = {{"txt_end_price", &WindowState::txt_end_price},
-                  {"txt_ship_charged", &WindowState::txt_ship_charged},
-                  {"txt_item_cost", &WindowState::txt_item_cost},
-                  {"txt_ship_cost", &WindowState::txt_ship_cost},
-                  {"txt_other_costs", &WindowState::txt_other_costs}};
-    const struct {
         const char* typed;
         const char* plain;
     } forms[] = {{"1,000.00", "1000"}, {"$1,250.00", "1250"}, {"$-5", "-5"}, {"-$5", "-5"},
                  {"2.5E2", "250"},     {"0.00005", "0"},      {"none", "0"}};
-    for (const auto& price : prices) {
+    for (const PriceField& price : prices::sale) {
         for (const auto& form : forms) {
-            SCOPED_TRACE(std::string(form.typed) + " in " + price.name);
+            SCOPED_TRACE(std::string(form.typed) + " in prices::sale[" +
+                         std::to_string(&price - prices::sale.data()) + "]");
             WindowState typed = full_run_inputs();
-            typed.*price.member = form.typed;
+            typed.*price.text = form.typed;
             WindowState plain = full_run_inputs();
-            plain.*price.member = form.plain;
+            plain.*price.text = form.plain;
             EXPECT_EQ(results(calculate_with(typed).state), results(calculate_with(plain).state));
         }
     }
@@ -157,7 +157,6 @@ struct FailureRow {
     Failure failure;
     Stage stage;
     InputField field;
-    std::size_t first_emptied; // index into results()
 };
 
 class Failures : public testing::TestWithParam<FailureRow> {};
@@ -165,23 +164,25 @@ class Failures : public testing::TestWithParam<FailureRow> {};
 TEST_P(Failures, StopAndEmptyFromFailingStage) {
     const FailureRow& row = GetParam();
     WindowState s = full_run_inputs();
-    for (std::string* field :
-         {&s.txt_list_fee, &s.txt_paypal_fee, &s.txt_fvf, &s.Txt_ebay_fees, &s.txt_total_fee,
-          &s.txt_total_recv, &s.txt_total_spent, &s.txt_profit, &s.txt_profit_margin})
-        *field = "stale";
+    for (const StageEntry& stage : stages)
+        for (ResultField field : stage.results)
+            s.*field = "stale";
     row.set(s);
     const auto run = calculate_with(s);
     EXPECT_EQ(run.outcome.failure, row.failure);
     EXPECT_EQ(run.outcome.stage, row.stage);
     EXPECT_EQ(run.outcome.field, row.field);
-    const auto shown = results(run.state);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        SCOPED_TRACE(i);
-        if (i < row.first_emptied) {
-            EXPECT_NE(shown[i], "") << "earlier results stand";
-            EXPECT_NE(shown[i], "stale");
-        } else {
-            EXPECT_EQ(shown[i], "");
+    bool failed = false;
+    for (const StageEntry& stage : stages) {
+        failed = failed || stage.stage == row.stage;
+        SCOPED_TRACE("stage " + std::to_string(static_cast<int>(stage.stage)));
+        for (ResultField field : stage.results) {
+            if (failed) {
+                EXPECT_EQ(run.state.*field, "");
+            } else {
+                EXPECT_NE(run.state.*field, "") << "earlier results stand";
+                EXPECT_NE(run.state.*field, "stale");
+            }
         }
     }
 }
@@ -192,87 +193,87 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, Failures,
     testing::Values(
         FailureRow{"reserve_beyond_range", [](WindowState& s) { s.txt_reserve = "1e20"; }, range,
-                   Stage::listing_fee, InputField::txt_reserve, 0},
+                   Stage::listing_fee, InputField::txt_reserve},
         FailureRow{"reserve_not_a_number", [](WindowState& s) { s.txt_reserve = "Free"; },
-                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve, 0},
+                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve},
         FailureRow{"reserve_trailing_letters_gate_shut",
                    [](WindowState& s) {
                        s.txt_reserve = "12abc";
                        s.txt_end_price = "None";
                    },
-                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve, 0},
+                   Failure::conversion, Stage::listing_fee, InputField::txt_reserve},
         FailureRow{"picture_count_huge", [](WindowState& s) { s.combo_num_pics = "1e17"; }, range,
-                   Stage::listing_fee, InputField::combo_num_pics, 0},
+                   Stage::listing_fee, InputField::combo_num_pics},
         FailureRow{"picture_count_infinite", [](WindowState& s) { s.combo_num_pics = "1e400"; },
-                   range, Stage::listing_fee, InputField::combo_num_pics, 0},
+                   range, Stage::listing_fee, InputField::combo_num_pics},
         FailureRow{"doubled_picture_charge",
                    [](WindowState& s) {
                        s.combo_num_pics = "5e15";
                        s.chk_doublecat = CheckState::ticked;
                    },
-                   range, Stage::listing_fee, InputField::none, 0},
+                   range, Stage::listing_fee, InputField::none},
         FailureRow{"end_price_not_a_number", [](WindowState& s) { s.txt_end_price = "12abc"; },
-                   Failure::conversion, Stage::paypal_fee, InputField::txt_end_price, 1},
+                   Failure::conversion, Stage::paypal_fee, InputField::txt_end_price},
         FailureRow{"end_price_huge", [](WindowState& s) { s.txt_end_price = "1e16"; }, range,
-                   Stage::paypal_fee, InputField::txt_end_price, 1},
+                   Stage::paypal_fee, InputField::txt_end_price},
         FailureRow{"end_price_infinite", [](WindowState& s) { s.txt_end_price = "1e400"; }, range,
-                   Stage::paypal_fee, InputField::txt_end_price, 1},
+                   Stage::paypal_fee, InputField::txt_end_price},
         FailureRow{"shipping_charged_huge", [](WindowState& s) { s.txt_ship_charged = "1e16"; },
-                   range, Stage::paypal_fee, InputField::txt_ship_charged, 1},
+                   range, Stage::paypal_fee, InputField::txt_ship_charged},
         FailureRow{"amount_paid_sum",
                    [](WindowState& s) {
                        s.txt_end_price = "900000000000000";
                        s.txt_ship_charged = "900000000000000";
                    },
-                   range, Stage::paypal_fee, InputField::none, 1},
+                   range, Stage::paypal_fee, InputField::none},
         // Grouped digits read strictly, in every price field, up to the range's end.
         FailureRow{"end_price_grouped_huge",
                    [](WindowState& s) { s.txt_end_price = "1,000,000,000,000,000"; }, range,
-                   Stage::paypal_fee, InputField::txt_end_price, 1},
+                   Stage::paypal_fee, InputField::txt_end_price},
         FailureRow{"shipping_charged_grouped_huge",
                    [](WindowState& s) { s.txt_ship_charged = "922,337,203,685,477.5808"; }, range,
-                   Stage::paypal_fee, InputField::txt_ship_charged, 1},
+                   Stage::paypal_fee, InputField::txt_ship_charged},
         FailureRow{"other_costs_grouped_huge",
                    [](WindowState& s) { s.txt_other_costs = "$922,337,203,685,477.5808"; }, range,
-                   Stage::total_fees, InputField::txt_other_costs, 4},
+                   Stage::total_fees, InputField::txt_other_costs},
         FailureRow{"item_cost_grouped_largest", // in range, but not with the fees added
                    [](WindowState& s) { s.txt_item_cost = "922,337,203,685,477.5807"; }, range,
-                   Stage::total_spent, InputField::none, 6},
+                   Stage::total_spent, InputField::none},
         FailureRow{"shipping_cost_grouped_huge",
                    [](WindowState& s) { s.txt_ship_cost = "-922,337,203,685,477.5809"; }, range,
-                   Stage::total_spent, InputField::txt_ship_cost, 6},
+                   Stage::total_spent, InputField::txt_ship_cost},
         FailureRow{"other_costs_huge", [](WindowState& s) { s.txt_other_costs = "1e300"; }, range,
-                   Stage::total_fees, InputField::txt_other_costs, 4},
+                   Stage::total_fees, InputField::txt_other_costs},
         FailureRow{"other_costs_infinite", [](WindowState& s) { s.txt_other_costs = "1e400"; },
-                   range, Stage::total_fees, InputField::txt_other_costs, 4},
+                   range, Stage::total_fees, InputField::txt_other_costs},
         FailureRow{"total_fees_sum",
                    [](WindowState& s) {
                        s.txt_end_price = "100000000000000";
                        s.txt_other_costs = "922337203685477";
                    },
-                   range, Stage::total_fees, InputField::none, 4},
+                   range, Stage::total_fees, InputField::none},
         FailureRow{"item_cost_huge", [](WindowState& s) { s.txt_item_cost = "1e16"; }, range,
-                   Stage::total_spent, InputField::txt_item_cost, 6},
+                   Stage::total_spent, InputField::txt_item_cost},
         FailureRow{"shipping_cost_huge", [](WindowState& s) { s.txt_ship_cost = "-1e16"; }, range,
-                   Stage::total_spent, InputField::txt_ship_cost, 6},
+                   Stage::total_spent, InputField::txt_ship_cost},
         FailureRow{"spent_sum",
                    [](WindowState& s) {
                        s.txt_item_cost = "900000000000000";
                        s.txt_ship_cost = "900000000000000";
                    },
-                   range, Stage::total_spent, InputField::none, 6},
+                   range, Stage::total_spent, InputField::none},
         FailureRow{"profit_difference",
                    [](WindowState& s) {
                        s.txt_end_price = "900000000000000";
                        s.txt_item_cost = "-900000000000000";
                    },
-                   range, Stage::profit, InputField::none, 7},
+                   range, Stage::profit, InputField::none},
         FailureRow{"margin_quotient",
                    [](WindowState& s) {
                        s.txt_end_price = "0.01";
                        s.txt_item_cost = "-900000000000000";
                    },
-                   range, Stage::margin, InputField::none, 8}),
+                   range, Stage::margin, InputField::none}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "engine/fee_schedule.h"
 
+#include "calculation_run.h"
 #include "printers.h"
-#include "state_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -77,51 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PaypalRow{"31.55", "None", "1.21"},   // 1.21494999... as a double
                     PaypalRow{"$10", "None", "0.59"}));
 
-struct TotalsRow {
-    const char* name;
-    CheckState paypal;
-    const char* total_fee;
-    const char* received;
-    const char* spent;
-    const char* profit;
-    const char* margin;
-};
-
-class Totals : public testing::TestWithParam<TotalsRow> {};
-
-// End price 10.00, shipping charged 5.00, item cost 4.00, shipping cost 3.00,
-// other costs 1.00; the fee stages showed 0.35, 0.74 and 0.52.
-TEST_P(Totals, ReadEarlierFiguresAsShown) {
-    const TotalsRow& row = GetParam();
-    WindowState s;
-    s.txt_end_price = "10.00";
-    s.txt_ship_charged = "5.00";
-    s.txt_item_cost = "4.00";
-    s.txt_ship_cost = "3.00";
-    s.txt_other_costs = "1.00";
-    s.chk_paypal = row.paypal;
-    s.txt_list_fee = "0.35";
-    s.txt_paypal_fee = "0.74";
-    s.txt_fvf = "0.52";
-    for (auto stage :
-         {calc_total_fees, calc_total_received, calc_total_spent, calc_profit, calc_margin})
-        ASSERT_NO_THROW(stage(s, context));
-    EXPECT_EQ(s.txt_total_fee, row.total_fee);
-    EXPECT_EQ(s.txt_total_recv, row.received);
-    EXPECT_EQ(s.txt_total_spent, row.spent);
-    EXPECT_EQ(s.txt_profit, row.profit);
-    EXPECT_EQ(s.txt_profit_margin, row.margin);
-}
-
-INSTANTIATE_TEST_SUITE_P(FullRun, Totals,
-                         testing::Values(TotalsRow{"paypal_ticked", CheckState::ticked, "2.61",
-                                                   "15.00", "9.61", "5.39", "35.93"},
-                                         TotalsRow{"paypal_unticked", CheckState::unticked, "1.87",
-                                                   "15.00", "8.87", "6.13", "40.87"},
-                                         TotalsRow{"paypal_greyed", CheckState::greyed, "1.87",
-                                                   "15.00", "8.87", "6.13", "40.87"}),
-                         [](const auto& info) { return info.param.name; });
-
 TEST(Totals, OtherCostsWithThreeDecimalsRoundHalfAway) {
     WindowState s;
     s.txt_list_fee = "0.35";

@@ -20,6 +20,7 @@
 
 #include "engine/driver.h"
 #include "engine/window_state.h"
+#include "fuzz/result_forms.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/number_conventions.h"
 
@@ -30,7 +31,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -101,23 +101,21 @@ const std::array<const char*, 26> focusable{
     "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
     "cmd_clear"};
 
-// The result fields, the form each is written in.
-enum class Form { cents, plain };
+// The result fields.
 struct ResultField {
     const char* name;
     std::string WindowState::*member;
-    Form form;
 };
 const std::array<ResultField, 9> result_fields{{
-    {"txt_list_fee", &WindowState::txt_list_fee, Form::cents},
-    {"txt_paypal_fee", &WindowState::txt_paypal_fee, Form::cents},
-    {"txt_fvf", &WindowState::txt_fvf, Form::plain},
-    {"Txt_ebay_fees", &WindowState::Txt_ebay_fees, Form::cents},
-    {"txt_total_fee", &WindowState::txt_total_fee, Form::cents},
-    {"txt_total_recv", &WindowState::txt_total_recv, Form::cents},
-    {"txt_total_spent", &WindowState::txt_total_spent, Form::cents},
-    {"txt_profit", &WindowState::txt_profit, Form::cents},
-    {"txt_profit_margin", &WindowState::txt_profit_margin, Form::cents},
+    {"txt_list_fee", &WindowState::txt_list_fee},
+    {"txt_paypal_fee", &WindowState::txt_paypal_fee},
+    {"txt_fvf", &WindowState::txt_fvf},
+    {"Txt_ebay_fees", &WindowState::Txt_ebay_fees},
+    {"txt_total_fee", &WindowState::txt_total_fee},
+    {"txt_total_recv", &WindowState::txt_total_recv},
+    {"txt_total_spent", &WindowState::txt_total_spent},
+    {"txt_profit", &WindowState::txt_profit},
+    {"txt_profit_margin", &WindowState::txt_profit_margin},
 }};
 
 // The test's own reading of the controls into the record, by control name, so
@@ -287,18 +285,6 @@ QString hostile_text(Random& r) {
         }
     }
     return out;
-}
-
-// ---- result forms ------------------------------------------------------------------
-
-bool well_formed(const QString& text, Form form) {
-    static const QRegularExpression cents(QStringLiteral("^-?(0|[1-9][0-9]*)\\.[0-9]{2}$"));
-    static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$"));
-    if (text.isEmpty())
-        return true;
-    if (form == Form::cents)
-        return cents.match(text).hasMatch() && text != QStringLiteral("-0.00");
-    return plain.match(text).hasMatch() && text != QStringLiteral("-0");
 }
 
 // A text for the log: tabs shown, long runs cut.
@@ -628,7 +614,8 @@ void Soak::check_invariants() {
             violation(std::string(a) + " and " + b + " are ticked together");
 
     for (const ResultField& r : result_fields)
-        if (const QString text = h_.text(r.name); !well_formed(text, r.form))
+        if (const QString text = h_.text(r.name);
+            !fuzz::is_result_text(r.member, text.toStdString()))
             violation(std::string(r.name) + " shows " + quoted(text));
 
     // A press that did not click must have been refused with a box.

@@ -1,6 +1,6 @@
 #pragma once
 
-// Records for the stage tests: the window's start state with a few changes.
+// One "Calculate" on a record, as the stage tests run it.
 
 #include "engine/driver.h"
 
@@ -8,7 +8,7 @@
 
 namespace quillet::testing_support {
 
-// Runs the whole calculation, collecting the notices it shows.
+// The record as the calculation leaves it, its outcome and the notices it showed.
 struct Run {
     WindowState state;
     CalcOutcome outcome;
