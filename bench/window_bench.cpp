@@ -3,6 +3,7 @@
 // loop, on the offscreen platform. Each iteration starts from empty
 // results, so every one of them is written afresh; clearing them is not timed.
 
+#include "ui/main_window/control_table.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/prompts.h"
 
@@ -24,15 +25,11 @@ namespace {
 
 using quillet::ui::Message;
 using quillet::ui::Quillet_main;
+using quillet::ui::results;
 
 // Set when an iteration did not produce the figures; the run then fails, so
 // that a window that answered wrongly is never reported as a fast one.
 bool failed = false;
-
-constexpr std::array result_names{
-    "txt_list_fee",   "txt_paypal_fee",  "txt_fvf",    "Txt_ebay_fees",     "txt_total_fee",
-    "txt_total_recv", "txt_total_spent", "txt_profit", "txt_profit_margin",
-};
 
 // A shown window with a typical listing typed in and the focus in the ending
 // price; a warning box is counted, never shown, so nothing can block.
@@ -52,8 +49,8 @@ public:
         end_price_ = control<QLineEdit>("txt_end_price");
         end_price_->setText(QStringLiteral("24.99"));
         end_price_->setFocus(Qt::TabFocusReason);
-        for (std::size_t i = 0; i < result_names.size(); ++i) {
-            results_[i] = control<QLineEdit>(result_names[i]);
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            results_[i] = window_.controls().*results[i].widget;
             results_[i]->installEventFilter(this);
         }
         settle();
@@ -120,8 +117,8 @@ private:
 
     Quillet_main window_;
     QLineEdit* end_price_ = nullptr;
-    std::array<QLineEdit*, result_names.size()> results_{};
-    std::bitset<result_names.size()> drawn_;
+    std::array<QLineEdit*, results.size()> results_{};
+    std::bitset<results.size()> drawn_;
     bool undrawn_ = false;
     int boxes_ = 0;
 };

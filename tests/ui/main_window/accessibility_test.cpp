@@ -5,9 +5,14 @@
 
 #include "window_test_support.h"
 
+#include "ui/main_window/control_table.h"
+
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
@@ -17,7 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 #include <utility>
 
 namespace quillet::test {
@@ -54,15 +58,37 @@ QString announced(QAccessibleInterface* node) {
     return node->text(QAccessible::Name);
 }
 
-const QStringList result_fields{
-    "txt_list_fee",   "txt_fvf",         "Txt_ebay_fees", "txt_paypal_fee",    "txt_total_fee",
-    "txt_total_recv", "txt_total_spent", "txt_profit",    "txt_profit_margin",
-};
+// The caption the eye reads a control with, its label's or its frame's,
+// without the colon.
+QString caption_of(const QWidget* control, const QLabel* label) {
+    QString caption =
+        label ? label->text() : qobject_cast<const QGroupBox*>(control->parentWidget())->title();
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+// Every input and result control with the label it is read with (null: its
+// frame), walking the product's tables.
+QList<std::pair<QWidget*, QLabel*>> captioned(const Quillet_main& window) {
+    const ui::Controls& c = window.controls();
+    QList<std::pair<QWidget*, QLabel*>> out;
+    for (const ui::PriceFieldRow& row : ui::price_fields)
+        out.append({c.*row.widget, nullptr});
+    for (const ui::SelectorRow& row : ui::selectors)
+        out.append({c.*row.widget, row.label ? c.*row.label : nullptr});
+    for (const ui::ResultRow& row : ui::results)
+        out.append({c.*row.widget, c.*row.label});
+    return out;
+}
 
 TEST(AccessibilityTree, EveryFocusableControlHasANonEmptyUniqueName) {
     WindowHarness h;
     const auto controls = walk(h.window());
-    for (const QString& name : keyboard_order + result_fields)
+    QStringList expected = keyboard_order;
+    for (const QLineEdit* field : result_fields(h.window()))
+        expected << field->objectName();
+    for (const QString& name : expected)
         EXPECT_TRUE(controls.contains(name)) << "not in the tree: " << name.toStdString();
 
     QMap<QString, QString> owner_of_name;
@@ -83,22 +109,20 @@ TEST(AccessibilityTree, EveryFocusableControlHasANonEmptyUniqueName) {
     EXPECT_GE(focusable, keyboard_order.size());
 }
 
-struct Spoken {
-    const char* control;
-    const char* name;
-};
-
-class AccessibleName : public testing::TestWithParam<Spoken> {
-protected:
+// Inputs and figures are read with the caption beside them; the PayPal box,
+// which has none, says what it decides.
+TEST(AccessibleName, IsTheCaptionTheEyeReadsWithTheControl) {
     WindowHarness h;
-};
-
-// Fields are read with the caption beside them, without its colon.
-TEST_P(AccessibleName, IsTheCaptionTheEyeReadsWithTheControl) {
     const auto controls = walk(h.window());
-    const QString control = QString::fromLatin1(GetParam().control);
-    ASSERT_TRUE(controls.contains(control));
-    EXPECT_EQ(announced(controls[control]), QString::fromUtf8(GetParam().name));
+    for (const auto& [control, label] : captioned(h.window())) {
+        const std::string name = control->objectName().toStdString();
+        ASSERT_TRUE(controls.contains(control->objectName())) << name;
+        const QString caption = caption_of(control, label);
+        EXPECT_FALSE(caption.isEmpty()) << name;
+        EXPECT_EQ(announced(controls[control->objectName()]), caption) << name;
+    }
+    EXPECT_EQ(announced(controls.value(QStringLiteral("chk_paypal"))),
+              QStringLiteral("PayPal fee counts in total fees"));
 }
 
 // A screen reader finds a drop-down by its caption, whatever item it shows,
@@ -109,48 +133,34 @@ TEST(AccessibleName, EachDropDownIsFoundByItsCaption) {
     QMap<QString, QAccessibleInterface*> by_name;
     for (QAccessibleInterface* node : walk(h.window()))
         by_name.insert(node->text(QAccessible::Name), node);
-    for (const auto& [caption, name, shown] :
-         {std::tuple{"Starting Price", "cmb_start_price", "$0.01 - $0.99"},
-          {"Buy-It-Now Price", "cmb_bin", "None"},
-          {"Number of Pictures", "combo_num_pics", "7"}}) {
-        QAccessibleInterface* node = by_name.value(QString::fromLatin1(caption));
-        ASSERT_NE(node, nullptr) << caption;
-        EXPECT_EQ(node->object(), h.control(name));
+    const ui::Controls& c = h.window().controls();
+    for (const ui::SelectorRow& row : ui::selectors) {
+        QComboBox* box = c.*row.widget;
+        const QString caption = caption_of(box, row.label ? c.*row.label : nullptr);
+        QAccessibleInterface* node = by_name.value(caption);
+        ASSERT_NE(node, nullptr) << caption.toStdString();
+        EXPECT_EQ(node->object(), box);
         EXPECT_EQ(node->role(), QAccessible::ComboBox);
-        EXPECT_EQ(node->text(QAccessible::Value), QString::fromLatin1(shown));
+        EXPECT_EQ(node->text(QAccessible::Value), box->currentText());
         EXPECT_TRUE(node->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::showMenuAction()));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Window, AccessibleName,
-    testing::Values(
-        Spoken{"txt_item_cost", "Item Cost"}, Spoken{"cmb_start_price", "Starting Price"},
-        Spoken{"cmb_bin", "Buy-It-Now Price"}, Spoken{"txt_reserve", "Reserve"},
-        Spoken{"txt_end_price", "Ending Price"}, Spoken{"txt_ship_charged", "Shipping Charged"},
-        Spoken{"txt_ship_cost", "Shipping Cost"}, Spoken{"txt_other_costs", "Other Costs"},
-        Spoken{"combo_num_pics", "Number of Pictures"}, Spoken{"chk_pic_show", "Picture Show"},
-        Spoken{"chk_sub", "Sub Title"}, Spoken{"chk_doublecat", "Double Catergory"},
-        Spoken{"chk_paypal", "PayPal fee counts in total fees"},
-        Spoken{"txt_list_fee", "Listing Fees ($)"}, Spoken{"txt_fvf", "Final Value Fees ($)"},
-        Spoken{"Txt_ebay_fees", "Total eBaY Fees ($)"}, Spoken{"txt_paypal_fee", "Paypal Fees ($)"},
-        Spoken{"txt_total_fee", "Total Fees ($)"}, Spoken{"txt_total_recv", "Total Received ($)"},
-        Spoken{"txt_total_spent", "Total Spent ($)"}, Spoken{"txt_profit", "Profit ($)"},
-        Spoken{"txt_profit_margin", "Profit Margin %"}, Spoken{"cmd_calc", "Calculate"},
-        Spoken{"cmd_clear", "Clear"}),
-    [](const testing::TestParamInfo<Spoken>& info) { return std::string(info.param.control); });
-
 // The description is the sentence the help line shows for the control.
 TEST(AccessibleDescription, OptionsAndPriceFieldsCarryTheirHelpLine) {
     WindowHarness h;
     const auto controls = walk(h.window());
-    for (const char* name :
-         {"chk_gallery",   "chk_bold",         "chk_10day",     "chk_border",
-          "chk_highlight", "chk_gift",         "chk_doublecat", "chk_gfeatured",
-          "chk_fplus",     "chk_hfeatured",    "chk_pic_show",  "chk_supersize",
-          "chk_pic_pack",  "chk_paypal",       "txt_item_cost", "txt_reserve",
-          "txt_end_price", "txt_ship_charged", "txt_ship_cost", "txt_other_costs"}) {
+    const ui::Controls& c = h.window().controls();
+    QList<QWidget*> helped;
+    for (const ui::PriceFieldRow& row : ui::price_fields)
+        helped << c.*row.widget;
+    for (const ui::OptionRow& row : ui::options)
+        if (!row.help.empty())
+            helped << c.*row.widget;
+    for (const QWidget* control : helped) {
+        const std::string object_name = control->objectName().toStdString();
+        const char* name = object_name.c_str();
         h.hover(name);
         const QString line = h.text("lbl_help");
         ASSERT_FALSE(line.isEmpty()) << name;
@@ -168,13 +178,13 @@ TEST(AccessibleValue, DisabledResultFieldsReportTheirFigures) {
     ASSERT_TRUE(h.take_boxes().isEmpty());
 
     const auto controls = walk(h.window());
-    for (const QString& name : result_fields) {
-        QAccessibleInterface* node = controls.value(name);
-        ASSERT_NE(node, nullptr) << name.toStdString();
-        EXPECT_TRUE(node->state().disabled) << name.toStdString();
-        const QString shown = h.control<QLineEdit>(name.toLatin1().constData())->text();
-        EXPECT_FALSE(shown.isEmpty()) << name.toStdString();
-        EXPECT_EQ(node->text(QAccessible::Value), shown) << name.toStdString();
+    for (const QLineEdit* field : result_fields(h.window())) {
+        const std::string name = field->objectName().toStdString();
+        QAccessibleInterface* node = controls.value(field->objectName());
+        ASSERT_NE(node, nullptr) << name;
+        EXPECT_TRUE(node->state().disabled) << name;
+        EXPECT_FALSE(field->text().isEmpty()) << name;
+        EXPECT_EQ(node->text(QAccessible::Value), field->text()) << name;
     }
 
     // After Clear they report the empty text, not a stale figure.

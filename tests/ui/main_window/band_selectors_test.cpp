@@ -11,6 +11,13 @@
 namespace quillet::test {
 namespace {
 
+QStringList items(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
 class Selectors : public testing::Test {
 protected:
     void leave_with(const char* name, const QString& text) {
@@ -18,7 +25,18 @@ protected:
         h.tab();
     }
 
+    // Those not in `of`.
+    static QStringList other_than(const QStringList& labels, const QStringList& of) {
+        QStringList out;
+        for (const QString& label : labels)
+            if (!of.contains(label))
+                out << label;
+        return out;
+    }
+
     WindowHarness h;
+    const QStringList start_labels = items(h.control<QComboBox>("cmb_start_price"));
+    const QStringList bin_labels = items(h.control<QComboBox>("cmb_bin"));
 };
 
 const Message invalid_start = error_box("Invalid Start price range entered");
@@ -38,35 +56,39 @@ TEST_F(Selectors, PickingAnyItemPassesSilently) {
 }
 
 TEST_F(Selectors, StartingPriceRejectsATypedNonLabelAndKeepsIt) {
-    for (const char* typed : {"$1 - $9.99 ", "$500 OR MORE", "None", "$0.01 - $9.99", "", "5"}) {
-        leave_with("cmb_start_price", QString::fromLatin1(typed));
-        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_start}) << '"' << typed << '"';
+    for (const QString& typed :
+         QStringList{start_labels.first() + ' ', start_labels.last().toUpper(), "", "5"} +
+             other_than(bin_labels, start_labels)) {
+        leave_with("cmb_start_price", typed);
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_start})
+            << '"' << typed.toStdString() << '"';
         EXPECT_EQ(h.focused(), QStringLiteral("cmb_start_price"));
-        EXPECT_EQ(h.text("cmb_start_price"), QString::fromLatin1(typed));
+        EXPECT_EQ(h.text("cmb_start_price"), typed);
     }
 }
 
 TEST_F(Selectors, StartingPriceAcceptsATypedLabel) {
-    leave_with("cmb_start_price", QStringLiteral("$200 - $499.99"));
+    leave_with("cmb_start_price", start_labels.last());
     EXPECT_TRUE(h.take_boxes().isEmpty());
     EXPECT_EQ(h.focused(), QStringLiteral("cmb_bin"));
-    EXPECT_EQ(h.text("cmb_start_price"), QStringLiteral("$200 - $499.99"));
+    EXPECT_EQ(h.text("cmb_start_price"), start_labels.last());
 }
 
 TEST_F(Selectors, BuyItNowAcceptsNoneInAnyCaseAndItsLabels) {
-    for (const char* typed : {"None", "none", "NONE", "$50 or more", "$0.01 - $9.99"}) {
-        leave_with("cmb_bin", QString::fromLatin1(typed));
-        EXPECT_TRUE(h.take_boxes().isEmpty()) << typed;
-        EXPECT_EQ(h.text("cmb_bin"), QString::fromLatin1(typed)) << "the text stays as typed";
+    for (const QString& typed : bin_labels + QStringList{"none", "NONE"}) {
+        leave_with("cmb_bin", typed);
+        EXPECT_TRUE(h.take_boxes().isEmpty()) << typed.toStdString();
+        EXPECT_EQ(h.text("cmb_bin"), typed) << "the text stays as typed";
     }
 }
 
 TEST_F(Selectors, BuyItNowRejectsStartingPriceLabelsNumbersAndEmpty) {
-    for (const char* typed : {"$0.01 - $0.99", "$1 - $9.99", "25", "", "None "}) {
-        leave_with("cmb_bin", QString::fromLatin1(typed));
-        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_bin}) << '"' << typed << '"';
+    for (const QString& typed :
+         QStringList{"25", "", bin_labels.first() + ' '} + other_than(start_labels, bin_labels)) {
+        leave_with("cmb_bin", typed);
+        EXPECT_EQ(h.take_boxes(), QList<Message>{invalid_bin}) << '"' << typed.toStdString() << '"';
         EXPECT_EQ(h.focused(), QStringLiteral("cmb_bin"));
-        EXPECT_EQ(h.text("cmb_bin"), QString::fromLatin1(typed));
+        EXPECT_EQ(h.text("cmb_bin"), typed);
     }
 }
 
@@ -98,16 +120,17 @@ TEST_F(Selectors, PictureCountTakesOnlyAWholeNumber) {
 }
 
 TEST_F(Selectors, TypingNeitherCompletesNorAddsToTheList) {
+    const int counts = h.control<QComboBox>("combo_num_pics")->count();
     h.type("cmb_bin", QStringLiteral("n"));
     EXPECT_EQ(h.text("cmb_bin"), QStringLiteral("n"));
     h.type("cmb_bin", QStringLiteral("None"));
     h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
     h.press_enter();
-    EXPECT_EQ(h.control<QComboBox>("cmb_start_price")->count(), 7);
+    EXPECT_EQ(items(h.control<QComboBox>("cmb_start_price")), start_labels);
     h.type("combo_num_pics", QStringLiteral("20"));
     EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("20"));
     h.press_enter();
-    EXPECT_EQ(h.control<QComboBox>("combo_num_pics")->count(), 12);
+    EXPECT_EQ(h.control<QComboBox>("combo_num_pics")->count(), counts);
     EXPECT_EQ(h.text("combo_num_pics"), QStringLiteral("20"));
 }
 

@@ -15,15 +15,6 @@
 namespace quillet::test {
 namespace {
 
-// The open About dialogs.
-QList<QDialog*> about_dialogs() {
-    QList<QDialog*> out;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            out << static_cast<QDialog*>(w);
-    return out;
-}
-
 class Lifecycle : public testing::Test {
 protected:
     WindowHarness h;

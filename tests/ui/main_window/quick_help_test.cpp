@@ -19,7 +19,7 @@ namespace quillet::test {
 namespace {
 
 struct Help {
-    const char* control;
+    const char* name; // the control's
     const char* text;
 };
 
@@ -29,9 +29,9 @@ protected:
 };
 
 TEST_P(HelpText, ShowsWhileThePointerIsOverItsControl) {
-    h.hover(GetParam().control);
+    h.hover(GetParam().name);
     EXPECT_EQ(h.text("lbl_help"), QString::fromUtf8(GetParam().text));
-    h.hover(GetParam().control, QPoint(5, 6)); // each move writes it again
+    h.hover(GetParam().name, QPoint(5, 6)); // each move writes it again
     EXPECT_EQ(h.text("lbl_help"), QString::fromUtf8(GetParam().text));
 }
 
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "you receive payment in Cash or Check"},
         Help{"txt_end_price", "Enter your estimated end price for your item. Used to "
                               "calculate final value fees e.t.c"}),
-    [](const testing::TestParamInfo<Help>& info) { return std::string(info.param.control); });
+    RowName());
 
 class Emptying : public testing::TestWithParam<const char*> {
 protected:
@@ -104,7 +104,6 @@ void expect_every_text_fits(WindowHarness& h) {
     for (const ui::OptionRow& row : ui::options)
         if (!row.help.empty())
             helped.emplace_back(c.*row.widget, row.help);
-    ASSERT_EQ(helped.size(), 20u);
     for (const auto& [control, text] : helped) {
         const std::string name = control->objectName().toStdString();
         h.hover(name.c_str());

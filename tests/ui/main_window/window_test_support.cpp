@@ -1,5 +1,7 @@
 #include "window_test_support.h"
 
+#include "ui/main_window/control_table.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -45,6 +47,14 @@ void ensure_application() {
     }
 }
 
+QList<QDialog*> about_dialogs() {
+    QList<QDialog*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
+            out << static_cast<QDialog*>(w);
+    return out;
+}
+
 int run_until_the_program_ends() {
     QTimer::singleShot(5000, [] {
         ADD_FAILURE() << "the program did not end";
@@ -61,6 +71,13 @@ const QStringList keyboard_order{
     "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
     "cmd_clear",
 };
+
+QList<QLineEdit*> result_fields(const Quillet_main& window) {
+    QList<QLineEdit*> fields;
+    for (const ui::ResultRow& row : ui::results)
+        fields << window.controls().*row.widget;
+    return fields;
+}
 
 RealBoxAnswerer::RealBoxAnswerer(std::function<void(QMessageBox*)> inspect)
     : inspect_(std::move(inspect)) {
@@ -203,11 +220,7 @@ void WindowHarness::trigger(const char* action) {
 
 QDialog* WindowHarness::open_about() {
     trigger("About");
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            return static_cast<QDialog*>(w);
-    }
-    return nullptr;
+    return about_dialogs().value(0);
 }
 
 // Through the window, as the platform delivers a move: QTest's widget move

@@ -19,10 +19,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <concepts>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace quillet::ui {
 // A failing comparison shows the box's words.
@@ -38,6 +42,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 QT_END_NAMESPACE
 
 class QDialog;
+class QLineEdit;
 
 namespace quillet::test {
 
@@ -47,11 +52,21 @@ concept named_row = requires(const Row& r) {
     { r.name } -> std::convertible_to<const char*>;
 };
 
-// Table rows print as their name in test names and failures, not as bytes.
+// Table rows print as their name in failures, not as bytes.
 template <named_row Row> void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
 } // namespace
+
+// A table row's test is named by the row's name, letters and digits kept.
+struct RowName {
+    template <named_row Row> std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        std::string out;
+        for (const char* p = info.param.name; *p; ++p)
+            out += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+        return out;
+    }
+};
 
 using ui::Message;
 using ui::Quillet_main;
@@ -59,12 +74,18 @@ using ui::Quillet_main;
 // The application, created on first use, with the locale pinned.
 void ensure_application();
 
+// The About dialogs on screen.
+QList<QDialog*> about_dialogs();
+
 // Runs the application's own event loop until the program ends, as main()
 // does, and returns its exit code; fails after a few seconds instead of hanging.
 int run_until_the_program_ends();
 
-// Every control Tab reaches, in order.
+// Every control Tab reaches, in order: the one statement of the Tab order.
 extern const QStringList keyboard_order;
+
+// The nine result fields, in the order of the product's result table.
+QList<QLineEdit*> result_fields(const Quillet_main& window);
 
 // Answers the next real modal message box: `inspect` sees it, then it is
 // closed with OK. Boxes left over are closed after a few seconds, so a test

@@ -21,6 +21,7 @@
 #include "engine/driver.h"
 #include "engine/window_state.h"
 #include "fuzz/result_forms.h"
+#include "ui/main_window/control_table.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/number_conventions.h"
 
@@ -31,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -77,101 +79,15 @@ public:
     template <class T, std::size_t N> const T& pick(const std::array<T, N>& items) {
         return items[static_cast<std::size_t>(below(static_cast<int>(N)))];
     }
+    const char* pick(const std::vector<std::string>& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(items.size())))].c_str();
+    }
 
 private:
     std::uint64_t state_;
 };
 
 // ---- the window's controls -----------------------------------------------------
-
-const std::array<const char*, 6> price_fields{"txt_item_cost", "txt_reserve",
-                                              "txt_end_price", "txt_ship_charged",
-                                              "txt_ship_cost", "txt_other_costs"};
-const std::array<const char*, 3> selectors{"cmb_start_price", "cmb_bin", "combo_num_pics"};
-const std::array<const char*, 15> check_boxes{
-    "chk_sub",       "chk_gallery",   "chk_bold",      "chk_10day",     "chk_border",
-    "chk_highlight", "chk_gift",      "chk_gfeatured", "chk_fplus",     "chk_hfeatured",
-    "chk_pic_show",  "chk_supersize", "chk_pic_pack",  "chk_doublecat", "chk_paypal"};
-
-const std::array<const char*, 26> focusable{
-    "txt_item_cost",    "cmb_start_price", "cmb_bin",         "txt_reserve",    "txt_end_price",
-    "txt_ship_charged", "txt_ship_cost",   "txt_other_costs", "combo_num_pics", "chk_pic_show",
-    "chk_supersize",    "chk_pic_pack",    "chk_gallery",     "chk_bold",       "chk_10day",
-    "chk_border",       "chk_sub",         "chk_highlight",   "chk_gift",       "chk_doublecat",
-    "chk_gfeatured",    "chk_fplus",       "chk_hfeatured",   "chk_paypal",     "cmd_calc",
-    "cmd_clear"};
-
-// The result fields.
-struct ResultField {
-    const char* name;
-    std::string WindowState::*member;
-};
-const std::array<ResultField, 9> result_fields{{
-    {"txt_list_fee", &WindowState::txt_list_fee},
-    {"txt_paypal_fee", &WindowState::txt_paypal_fee},
-    {"txt_fvf", &WindowState::txt_fvf},
-    {"Txt_ebay_fees", &WindowState::Txt_ebay_fees},
-    {"txt_total_fee", &WindowState::txt_total_fee},
-    {"txt_total_recv", &WindowState::txt_total_recv},
-    {"txt_total_spent", &WindowState::txt_total_spent},
-    {"txt_profit", &WindowState::txt_profit},
-    {"txt_profit_margin", &WindowState::txt_profit_margin},
-}};
-
-// The test's own reading of the controls into the record, by control name, so
-// that a fault in the window's binding shows up as a wrong figure.
-struct TextInput {
-    const char* name;
-    std::string WindowState::*member;
-};
-struct CheckInput {
-    const char* name;
-    CheckState WindowState::*member;
-};
-#define INPUT(name)                                                                                \
-    { #name, &WindowState::name }
-const std::array<TextInput, 9> text_inputs{{
-    INPUT(cmb_start_price),
-    INPUT(txt_reserve),
-    INPUT(cmb_bin),
-    INPUT(combo_num_pics),
-    INPUT(txt_end_price),
-    INPUT(txt_ship_charged),
-    INPUT(txt_item_cost),
-    INPUT(txt_ship_cost),
-    INPUT(txt_other_costs),
-}};
-const std::array<CheckInput, 15> check_inputs{{
-    INPUT(chk_sub),
-    INPUT(chk_gallery),
-    INPUT(chk_bold),
-    INPUT(chk_10day),
-    INPUT(chk_border),
-    INPUT(chk_highlight),
-    INPUT(chk_gift),
-    INPUT(chk_gfeatured),
-    INPUT(chk_fplus),
-    INPUT(chk_hfeatured),
-    INPUT(chk_pic_show),
-    INPUT(chk_supersize),
-    INPUT(chk_pic_pack),
-    INPUT(chk_doublecat),
-    INPUT(chk_paypal),
-}};
-#undef INPUT
-
-// What "Clear" leaves, besides empty results and unticked boxes.
-const std::array<std::pair<const char*, const char*>, 9> cleared_texts{{
-    {"txt_item_cost", "Free"},
-    {"cmb_start_price", "$0.01 - $0.99"},
-    {"cmb_bin", "None"},
-    {"txt_reserve", "None"},
-    {"txt_end_price", "None"},
-    {"txt_ship_charged", "None"},
-    {"txt_ship_cost", "None"},
-    {"txt_other_costs", "None"},
-    {"combo_num_pics", "1"},
-}};
 
 // ---- the hostile alphabet --------------------------------------------------------
 
@@ -287,6 +203,8 @@ QString hostile_text(Random& r) {
     return out;
 }
 
+// ---- the log -------------------------------------------------------------------
+
 // A text for the log: tabs shown, long runs cut.
 std::string quoted(const QString& s) {
     QString shown = s.size() > 48 ? s.left(40) + QStringLiteral("...(%1 chars)").arg(s.size()) : s;
@@ -310,6 +228,24 @@ public:
         for (QWidget* w : h_.window().centralWidget()->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
                 pointer_targets_.push_back(w->objectName().toStdString());
+
+        const ui::Controls& c = h_.window().controls();
+        const auto name = [](const QWidget* w) { return w->objectName().toStdString(); };
+        for (const ui::PriceFieldRow& row : ui::price_fields)
+            price_fields_.push_back(name(c.*row.widget));
+        for (const ui::SelectorRow& row : ui::selectors)
+            selectors_.push_back(name(c.*row.widget));
+        for (const ui::OptionRow& row : ui::options)
+            check_boxes_.push_back(name(c.*row.widget));
+        for (const QString& control : keyboard_order)
+            focusable_.push_back(control.toStdString());
+        for (const auto* names : {&price_fields_, &selectors_})
+            for (const std::string& control : *names)
+                start_texts_.emplace_back(control, h_.text(control.c_str()));
+        for (const std::string& control : check_boxes_)
+            start_ticks_.emplace_back(control, h_.ticked(control.c_str()));
+        for (const std::string& control : selectors_)
+            start_items_.emplace_back(control, h_.control<QComboBox>(control.c_str())->count());
     }
 
     // Runs `count` actions; false, with `report` filled, at the first broken invariant.
@@ -352,6 +288,11 @@ private:
     WindowHarness h_;
     Random random_;
     std::vector<std::string> pointer_targets_;
+    // The controls by kind, along the product's tables, and what Load shows.
+    std::vector<std::string> price_fields_, selectors_, check_boxes_, focusable_;
+    std::vector<std::pair<std::string, QString>> start_texts_;
+    std::vector<std::pair<std::string, bool>> start_ticks_;
+    std::vector<std::pair<std::string, int>> start_items_;
     std::deque<std::string> log_;
     std::string current_;
     std::vector<std::string> violations_;
@@ -439,14 +380,14 @@ bool Soak::run(long count, std::string& report) {
 // ---- actions ----------------------------------------------------------------------
 
 void Soak::move_focus() {
-    const char* name = random_.pick(focusable);
+    const char* name = random_.pick(focusable_);
     current_ += std::string(" ") + name;
     h_.focus(name);
 }
 
 void Soak::click_into() {
     const bool field = random_.chance(70);
-    const char* name = field ? random_.pick(price_fields) : random_.pick(selectors);
+    const char* name = field ? random_.pick(price_fields_) : random_.pick(selectors_);
     current_ += std::string(" ") + name;
     QWidget* target = h_.control(name);
     if (auto* box = qobject_cast<QComboBox*>(target))
@@ -470,8 +411,8 @@ void Soak::type() {
     if (random_.chance(50)) {
         // The end price opens the sale stages: it is typed into more often.
         const char* name = random_.chance(20)   ? "txt_end_price"
-                           : random_.chance(70) ? random_.pick(price_fields)
-                                                : random_.pick(selectors);
+                           : random_.chance(70) ? random_.pick(price_fields_)
+                                                : random_.pick(selectors_);
         current_ += std::string(" into ") + name + ",";
         h_.focus(name);
     }
@@ -499,7 +440,7 @@ void Soak::key(QWidget* target, QChar c) {
 }
 
 void Soak::pick_from_list() {
-    const char* name = random_.pick(selectors);
+    const char* name = random_.pick(selectors_);
     const bool down = random_.chance(60);
     const int steps = 1 + random_.below(3);
     current_ += std::string(" ") + name + (down ? " down " : " up ") + std::to_string(steps);
@@ -510,7 +451,7 @@ void Soak::pick_from_list() {
 }
 
 void Soak::tick() {
-    const char* name = random_.pick(check_boxes);
+    const char* name = random_.pick(check_boxes_);
     const bool slowly = random_.chance(25);
     current_ += std::string(" ") + name + (slowly ? " slowly" : "") +
                 (h_.enabled(name) ? "" : " (disabled)");
@@ -534,15 +475,6 @@ void Soak::clear() {
     current_ += std::string(slowly ? " slowly" : "") + " from " + h_.focused().toStdString();
     slowly ? h_.click_slowly("cmd_clear") : h_.click("cmd_clear");
     cleared_ = true;
-}
-
-// The About dialogs on screen.
-QList<QDialog*> about_dialogs() {
-    QList<QDialog*> out;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("quillet::ui::frmAbout") && w->isVisible())
-            out << static_cast<QDialog*>(w);
-    return out;
 }
 
 // Opens the modeless dialog (or brings the open one forward), closes it with
@@ -596,13 +528,9 @@ void Soak::move_mouse() {
 // ---- invariants -------------------------------------------------------------------
 
 void Soak::check_invariants() {
-    const struct {
-        const char* name;
-        int items;
-    } lists[] = {{"cmb_start_price", 7}, {"cmb_bin", 5}, {"combo_num_pics", 12}};
-    for (const auto& list : lists)
-        if (const int n = h_.control<QComboBox>(list.name)->count(); n != list.items)
-            violation(std::string(list.name) + " holds " + std::to_string(n) + " items");
+    for (const auto& [name, items] : start_items_)
+        if (const int n = h_.control<QComboBox>(name.c_str())->count(); n != items)
+            violation(name + " holds " + std::to_string(n) + " items");
 
     const std::pair<const char*, const char*> interlocked[] = {
         {"chk_gallery", "chk_gfeatured"},
@@ -613,10 +541,11 @@ void Soak::check_invariants() {
         if (h_.ticked(a) && h_.ticked(b))
             violation(std::string(a) + " and " + b + " are ticked together");
 
-    for (const ResultField& r : result_fields)
-        if (const QString text = h_.text(r.name);
-            !fuzz::is_result_text(r.member, text.toStdString()))
-            violation(std::string(r.name) + " shows " + quoted(text));
+    for (const ui::ResultRow& row : ui::results)
+        if (const QString text = (h_.window().controls().*row.widget)->text();
+            !fuzz::is_result_text(row.text, text.toStdString()))
+            violation((h_.window().controls().*row.widget)->objectName().toStdString() + " shows " +
+                      quoted(text));
 
     // A press that did not click must have been refused with a box.
     if (press_) {
@@ -630,12 +559,12 @@ void Soak::check_invariants() {
 
     // "Clear" always clears, also after a rejected text.
     if (cleared_) {
-        for (const auto& [name, text] : cleared_texts)
-            if (h_.text(name) != QString::fromUtf8(text))
-                violation(std::string("after Clear ") + name + " shows " + quoted(h_.text(name)));
-        for (const char* name : check_boxes)
-            if (h_.ticked(name) != (std::string_view(name) == "chk_paypal") || !h_.enabled(name))
-                violation(std::string("after Clear ") + name + " is not as at the start");
+        for (const auto& [name, text] : start_texts_)
+            if (h_.text(name.c_str()) != text)
+                violation("after Clear " + name + " shows " + quoted(h_.text(name.c_str())));
+        for (const auto& [name, ticked] : start_ticks_)
+            if (h_.ticked(name.c_str()) != ticked || !h_.enabled(name.c_str()))
+                violation("after Clear " + name + " is not as at the start");
         for (const QString& text : results())
             if (!text.isEmpty())
                 violation("after Clear a result shows " + quoted(text));
@@ -653,23 +582,28 @@ void Soak::check_invariants() {
 
 std::array<QString, 9> Soak::results() const {
     std::array<QString, 9> out;
-    for (std::size_t i = 0; i < result_fields.size(); ++i)
-        out[i] = h_.text(result_fields[i].name);
+    for (std::size_t i = 0; i < ui::results.size(); ++i)
+        out[i] = (h_.window().controls().*ui::results[i].widget)->text();
     return out;
 }
 
+// The test's own reading of the controls into the record, along the product's
+// tables, so that a fault in the window's binding shows up as a wrong figure.
 WindowState Soak::read_inputs() const {
+    const ui::Controls& c = h_.window().controls();
     WindowState record = record_;
-    for (const TextInput& in : text_inputs)
-        record.*in.member = h_.text(in.name).toStdString();
-    for (const CheckInput& in : check_inputs) {
-        const Qt::CheckState state = h_.control<QCheckBox>(in.name)->checkState();
-        record.*in.member = state == Qt::Checked            ? CheckState::ticked
+    for (const ui::PriceFieldRow& row : ui::price_fields)
+        record.*row.field.text = (c.*row.widget)->text().toStdString();
+    for (const ui::SelectorRow& row : ui::selectors)
+        record.*row.text = (c.*row.widget)->currentText().toStdString();
+    for (const ui::OptionRow& row : ui::options) {
+        const Qt::CheckState state = (c.*row.widget)->checkState();
+        record.*row.state = state == Qt::Checked            ? CheckState::ticked
                             : state == Qt::PartiallyChecked ? CheckState::greyed
                                                             : CheckState::unticked;
     }
-    for (const ResultField& r : result_fields)
-        record.*r.member = h_.text(r.name).toStdString();
+    for (const ui::ResultRow& row : ui::results)
+        record.*row.text = (c.*row.widget)->text().toStdString();
     return record;
 }
 
@@ -692,8 +626,8 @@ void Soak::calculate_clicked() {
     const CalcOutcome outcome =
         quillet::calculate(expected, ui::number_conventions(), [&notices](Notice) { ++notices; });
     std::array<QString, 9> wanted;
-    for (std::size_t i = 0; i < result_fields.size(); ++i)
-        wanted[i] = QString::fromStdString(expected.*result_fields[i].member);
+    for (std::size_t i = 0; i < ui::results.size(); ++i)
+        wanted[i] = QString::fromStdString(expected.*ui::results[i].text);
     const std::array<QString, 9> shown = results();
     const QList<Message> said = boxes_.mid(press.boxes);
 
@@ -714,14 +648,18 @@ void Soak::calculate_clicked() {
         ++cancelled_;
         return;
     }
+    const ui::Controls& c = h_.window().controls();
+    const auto name = [](const QWidget* w) { return w->objectName().toStdString(); };
     std::string what = "Calculate differs from the engine's run on";
-    for (const TextInput& in : text_inputs)
-        what += "\n        " + std::string(in.name) + " = " + quoted(press.record.*in.member);
-    for (const CheckInput& in : check_inputs)
-        if (is_ticked(press.record.*in.member))
-            what += "\n        " + std::string(in.name) + " ticked";
-    for (std::size_t i = 0; i < result_fields.size(); ++i)
-        what += "\n        " + std::string(result_fields[i].name) + ": before " +
+    for (const ui::PriceFieldRow& row : ui::price_fields)
+        what += "\n        " + name(c.*row.widget) + " = " + quoted(press.record.*row.field.text);
+    for (const ui::SelectorRow& row : ui::selectors)
+        what += "\n        " + name(c.*row.widget) + " = " + quoted(press.record.*row.text);
+    for (const ui::OptionRow& row : ui::options)
+        if (is_ticked(press.record.*row.state))
+            what += "\n        " + name(c.*row.widget) + " ticked";
+    for (std::size_t i = 0; i < ui::results.size(); ++i)
+        what += "\n        " + name(c.*ui::results[i].widget) + ": before " +
                 quoted(press.before[i]) + ", shown " + quoted(shown[i]) + ", engine " +
                 quoted(wanted[i]);
     violation(what);
@@ -730,12 +668,13 @@ void Soak::calculate_clicked() {
 // A box one of the focus checks shows, about a control whose text it rejects now.
 bool Soak::rejected_by_a_focus_check(const Message& box) const {
     const NumberConventions conventions = ui::number_conventions();
-    const auto rejects = [&](const char* name) {
-        const auto prompt = ui::focus_check(h_.window().controls(), h_.control(name), conventions);
+    const auto rejects = [&](const std::string& name) {
+        const auto prompt =
+            ui::focus_check(h_.window().controls(), h_.control(name.c_str()), conventions);
         return prompt && ui::message(*prompt) == box;
     };
-    return std::any_of(price_fields.begin(), price_fields.end(), rejects) ||
-           std::any_of(selectors.begin(), selectors.end(), rejects);
+    return std::any_of(price_fields_.begin(), price_fields_.end(), rejects) ||
+           std::any_of(selectors_.begin(), selectors_.end(), rejects);
 }
 
 // ---- the test ---------------------------------------------------------------------
@@ -787,12 +726,12 @@ TEST_P(GuiSoak, RandomActionsKeepTheWindowSound) {
                   << clock.elapsed() << " ms\n";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, GuiSoak,
-    testing::Values(SoakLocale{"en_US", QLocale::English, QLocale::UnitedStates},
-                    SoakLocale{"de_DE", QLocale::German, QLocale::Germany},
-                    SoakLocale{"fr_FR", QLocale::French, QLocale::France}),
-    [](const testing::TestParamInfo<SoakLocale>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, GuiSoak,
+                         testing::Values(SoakLocale{"en_US", QLocale::English,
+                                                    QLocale::UnitedStates},
+                                         SoakLocale{"de_DE", QLocale::German, QLocale::Germany},
+                                         SoakLocale{"fr_FR", QLocale::French, QLocale::France}),
+                         RowName());
 
 } // namespace
 } // namespace quillet::test
