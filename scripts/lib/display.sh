@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that need a private X server: one way to start it and
 # one way to wait for a window on it.
 
@@ -10,7 +11,7 @@ start_xvfb() {
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [[ -s $log.display ]]; then
-            export DISPLAY=:$(head -n 1 "$log.display")
+            DISPLAY=:$(head -n 1 "$log.display") && export DISPLAY
             return 0
         fi
         kill -0 "$xvfb_pid" 2>/dev/null || break
