@@ -63,23 +63,6 @@ TEST_F(Calculate, AGreyedPayPalBoxDoesNotCount) {
     EXPECT_EQ(h.text("txt_total_fee"), QStringLiteral("1.87"));
 }
 
-// The controls as the engine's record, read by the test itself along the
-// product's tables; the form-level values stay the record's own.
-void read_into(WindowState& record, const ui::Controls& c) {
-    for (const ui::PriceFieldRow& row : ui::price_fields)
-        record.*row.field.text = (c.*row.widget)->text().toStdString();
-    for (const ui::SelectorRow& row : ui::selectors)
-        record.*row.text = (c.*row.widget)->currentText().toStdString();
-    for (const ui::OptionRow& row : ui::options) {
-        const Qt::CheckState state = (c.*row.widget)->checkState();
-        record.*row.state = state == Qt::Checked            ? CheckState::ticked
-                            : state == Qt::PartiallyChecked ? CheckState::greyed
-                                                            : CheckState::unticked;
-    }
-    for (const ui::ResultRow& row : ui::results)
-        record.*row.text = (c.*row.widget)->text().toStdString();
-}
-
 // Whatever the inputs, the window shows the engine's figures for them: every
 // option, a reserve and a Buy-It-Now band, then no end price after a sale.
 TEST_F(Calculate, TheWindowShowsTheEnginesFiguresForItsInputs) {
@@ -98,7 +81,7 @@ TEST_F(Calculate, TheWindowShowsTheEnginesFiguresForItsInputs) {
     WindowState expected;
     for (const char* end_price : {"$1,250.00", "None"}) {
         h.type("txt_end_price", QString::fromLatin1(end_price));
-        read_into(expected, c);
+        read_controls_into(expected, h.window());
         quillet::calculate(expected, ui::number_conventions(), [](Notice) {});
         h.press_enter();
         EXPECT_TRUE(h.take_boxes().isEmpty());

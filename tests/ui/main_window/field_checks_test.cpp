@@ -78,9 +78,11 @@ TEST(BandSelectors, PassOnlyTheirOwnLabelsAsWritten) {
             EXPECT_FALSE(band.passes(QLatin1Char(' ') + label)) << label.toStdString();
             EXPECT_FALSE(band.passes(label + QLatin1Char(' '))) << label.toStdString();
         }
-        for (const QString& label : other.labels)
-            if (!band.labels.contains(label))
+        for (const QString& label : other.labels) {
+            if (!band.labels.contains(label)) {
                 EXPECT_FALSE(band.passes(label)) << label.toStdString();
+            }
+        }
         EXPECT_FALSE(band.passes(band.labels.last().toUpper()));
         EXPECT_FALSE(band.passes(QString()));
     }

@@ -79,6 +79,22 @@ QList<QLineEdit*> result_fields(const Quillet_main& window) {
     return fields;
 }
 
+void read_controls_into(WindowState& record, const Quillet_main& window) {
+    const ui::Controls& c = window.controls();
+    for (const ui::PriceFieldRow& row : ui::price_fields)
+        record.*row.field.text = (c.*row.widget)->text().toStdString();
+    for (const ui::SelectorRow& row : ui::selectors)
+        record.*row.text = (c.*row.widget)->currentText().toStdString();
+    for (const ui::OptionRow& row : ui::options) {
+        const Qt::CheckState state = (c.*row.widget)->checkState();
+        record.*row.state = state == Qt::Checked            ? CheckState::ticked
+                            : state == Qt::PartiallyChecked ? CheckState::greyed
+                                                            : CheckState::unticked;
+    }
+    for (const ui::ResultRow& row : ui::results)
+        record.*row.text = (c.*row.widget)->text().toStdString();
+}
+
 RealBoxAnswerer::RealBoxAnswerer(std::function<void(QMessageBox*)> inspect)
     : inspect_(std::move(inspect)) {
     poll_.setInterval(20);

@@ -87,6 +87,11 @@ extern const QStringList keyboard_order;
 // The nine result fields, in the order of the product's result table.
 QList<QLineEdit*> result_fields(const Quillet_main& window);
 
+// The test's own reading of the window's controls into `record`, along the
+// product's tables, so that a fault in the window's binding shows up as a
+// wrong figure; the form-level values stay the record's own.
+void read_controls_into(WindowState& record, const Quillet_main& window);
+
 // Answers the next real modal message box: `inspect` sees it, then it is
 // closed with OK. Boxes left over are closed after a few seconds, so a test
 // never hangs.

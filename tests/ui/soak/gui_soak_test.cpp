@@ -587,23 +587,9 @@ std::array<QString, 9> Soak::results() const {
     return out;
 }
 
-// The test's own reading of the controls into the record, along the product's
-// tables, so that a fault in the window's binding shows up as a wrong figure.
 WindowState Soak::read_inputs() const {
-    const ui::Controls& c = h_.window().controls();
     WindowState record = record_;
-    for (const ui::PriceFieldRow& row : ui::price_fields)
-        record.*row.field.text = (c.*row.widget)->text().toStdString();
-    for (const ui::SelectorRow& row : ui::selectors)
-        record.*row.text = (c.*row.widget)->currentText().toStdString();
-    for (const ui::OptionRow& row : ui::options) {
-        const Qt::CheckState state = (c.*row.widget)->checkState();
-        record.*row.state = state == Qt::Checked            ? CheckState::ticked
-                            : state == Qt::PartiallyChecked ? CheckState::greyed
-                                                            : CheckState::unticked;
-    }
-    for (const ui::ResultRow& row : ui::results)
-        record.*row.text = (c.*row.widget)->text().toStdString();
+    read_controls_into(record, h_.window());
     return record;
 }
 
