@@ -67,6 +67,7 @@ bool has_fraction_of_cent(std::optional<Currency> m) {
 }
 
 struct Probe {
+    std::int64_t cents = 0;
     bool valid = false;
     bool met = false;
     double slack = 0; // h(p), in cents
@@ -125,8 +126,10 @@ public:
     Probe at(std::int64_t cents) {
         ++calculations;
         Probe probe;
+        probe.cents = cents;
         probe.state = record_;
-        probe.state.txt_end_price = format_cents(from_cents(cents));
+        // As the user would type it, so that it reads as theirs does.
+        probe.state.txt_end_price = in_user_form(format_cents(from_cents(cents)), conventions_);
         const NoticeSink quiet = [](Notice) {};
         probe.outcome = calculate(probe.state, conventions_, quiet);
         const auto profit = shown(probe.state.txt_profit);
@@ -307,7 +310,7 @@ TargetAnswer find_target_price(const WindowState& record, const NumberConvention
                                      : search.lowest_falling(from, tier.last, sigma);
         if (!found)
             continue;
-        answer.price = *shown(found->state.txt_end_price);
+        answer.price = from_cents(found->cents);
         answer.figures = found->state;
         if (!is_keyword(record.txt_reserve, keyword_none)) {
             const MoneyReading reserve = money_from_text(record.txt_reserve, conventions);

@@ -48,4 +48,20 @@ std::string format_money_plain(Currency m) {
     return text;
 }
 
+std::string in_user_form(std::string_view plain, const NumberConventions& conventions,
+                         Digits digits) {
+    std::string text;
+    for (char c : plain) {
+        if (c == '.')
+            text += conventions.decimal_point;
+        else if (c == '-')
+            text += conventions.minus_sign;
+        else if (digits == Digits::own && c >= '0' && c <= '9')
+            text += conventions.digits[static_cast<std::size_t>(c - '0')];
+        else
+            text += c;
+    }
+    return text;
+}
+
 } // namespace quillet

@@ -5,8 +5,10 @@
 // leading-number reading reads every result back exactly.
 
 #include "currency.h"
+#include "text_readings.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillet {
 
@@ -22,5 +24,15 @@ std::string format_cents(double x);
 // Plain form: as many decimals as the value needs, no trailing zeros, no point
 // for whole amounts: 2.00 is "2", 0.10 is "0.1", 0.05 is "0.05", -0.52 is "-0.52".
 std::string format_money_plain(Currency m);
+
+enum class Digits { own, ascii };
+
+// A text of the forms above ("-1234.50") as the user writes numbers: the
+// locale's decimal point and minus sign, and its own digits unless ASCII ones
+// are asked for; no grouping. The strict reading reads it back exactly under
+// the same conventions. For what the user types, reads and copies; the result
+// fields keep the forms above.
+std::string in_user_form(std::string_view plain, const NumberConventions& conventions,
+                         Digits digits = Digits::own);
 
 } // namespace quillet

@@ -3,9 +3,12 @@
 #include "decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace quillet {
 
@@ -100,6 +103,14 @@ double radix_number(BlankFreeCursor& cursor, bool octal) {
 
 // ---- the strict reading -------------------------------------------------
 
+// The spaces a blank may be, and a group separator where the locale's is one
+// of them: people type an ordinary space where Qt writes a narrow no-break one.
+constexpr std::array<std::string_view, 4> spaces{" ", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
+
+bool is_space(std::string_view token) {
+    return std::find(spaces.begin(), spaces.end(), token) != spaces.end();
+}
+
 class StrictReader {
 public:
     StrictReader(std::string_view text, const NumberConventions& conventions)
@@ -112,10 +123,8 @@ public:
         bool have_sign = false;
         bool have_currency = false;
         for (int token = 0; token < 2; ++token) {
-            if (!have_sign && (peek() == '+' || peek() == '-')) {
+            if (!have_sign && take_sign(number)) {
                 have_sign = true;
-                number.negative = peek() == '-';
-                ++pos_;
             } else if (!have_currency && take_currency()) {
                 have_currency = true;
             } else {
@@ -123,7 +132,10 @@ public:
             }
             skip_blanks();
         }
-        std::size_t digits = read_grouped_digits(number);
+        const std::optional<std::size_t> whole = read_grouped_digits(number);
+        if (!whole)
+            return std::nullopt;
+        std::size_t digits = *whole;
         if (take(conventions_.decimal_point))
             digits += take_digits(number, true);
         if (digits == 0)
@@ -163,47 +175,119 @@ private:
 
     bool take_currency() { return take("$"); }
 
-    // Spaces, tabs and the no-break space some locales write around amounts.
+    bool take_sign(DecimalNumber& number) {
+        if (take("+"))
+            return true;
+        number.negative = take(conventions_.minus_sign) || take("-");
+        return number.negative;
+    }
+
     void skip_blanks() {
-        for (;;) {
-            if (peek() == ' ' || peek() == '\t')
-                ++pos_;
-            else if (!take("\xC2\xA0"))
-                return;
+        while (take("\t") || std::any_of(spaces.begin(), spaces.end(),
+                                         [this](std::string_view s) { return take(s); })) {
         }
+    }
+
+    // The digit's value at the cursor, taking it; -1, taking nothing, when
+    // there is none.
+    int take_digit() {
+        if (is_digit(peek()))
+            return text_[pos_++] - '0';
+        for (int value = 0; value < 10; ++value)
+            if (take(conventions_.digits[static_cast<std::size_t>(value)]))
+                return value;
+        return -1;
     }
 
     std::size_t take_digits(DecimalNumber& number, bool after_point) {
         std::size_t count = 0;
-        for (; is_digit(peek()); ++pos_, ++count)
-            number.add_digit(peek(), after_point);
+        for (int value = take_digit(); value >= 0; value = take_digit(), ++count)
+            number.add_digit(static_cast<char>('0' + value), after_point);
         return count;
     }
 
-    // Digits before the point: one group of any length, or groups of three
-    // after a first group of one to three digits.
-    std::size_t read_grouped_digits(DecimalNumber& number) {
-        std::size_t count = take_digits(number, false);
+    bool take_group_separator() {
         const std::string_view separator = conventions_.group_separator;
-        if (count == 0 || count > 3 || separator == conventions_.decimal_point)
-            return count;
-        while (at(separator)) {
-            const std::size_t group = pos_ + separator.size();
-            std::size_t end = group;
-            while (end < text_.size() && is_digit(text_[end]))
-                ++end;
-            if (end - group != 3)
-                break; // leaves the separator unread, so the text is rejected
-            pos_ = group;
-            count += take_digits(number, false);
+        if (separator.empty() || separator == conventions_.decimal_point)
+            return false;
+        if (!is_space(separator))
+            return take(separator);
+        return std::any_of(spaces.begin(), spaces.end(),
+                           [this](std::string_view s) { return take(s); });
+    }
+
+    // Digits before the point, in groups when separated at all; empty when
+    // the groups are of the wrong sizes. A separator not followed by a digit
+    // is left unread (a blank before "$").
+    std::optional<std::size_t> read_grouped_digits(DecimalNumber& number) {
+        std::vector<std::size_t> groups{take_digits(number, false)};
+        while (groups.front() > 0) {
+            const std::size_t before = pos_;
+            if (!take_group_separator())
+                break;
+            const std::size_t group = take_digits(number, false);
+            if (group == 0) {
+                pos_ = before;
+                break;
+            }
+            groups.push_back(group);
         }
-        return count;
+        std::size_t count = 0;
+        for (std::size_t group : groups)
+            count += group;
+        if (groups.size() == 1 ||
+            grouped_by(groups, conventions_.group_size, conventions_.higher_group_size) ||
+            grouped_by(groups, 3, 3))
+            return count;
+        return std::nullopt;
+    }
+
+    // The last group `size` digits, the ones before it `higher`, the first
+    // one to `higher`.
+    static bool grouped_by(const std::vector<std::size_t>& groups, int size, int higher) {
+        const auto last = static_cast<std::size_t>(size);
+        const auto other = static_cast<std::size_t>(higher);
+        if (groups.back() != last || groups.front() > other)
+            return false;
+        return std::all_of(groups.begin() + 1, groups.end() - 1,
+                           [other](std::size_t g) { return g == other; });
     }
 
     std::string_view text_;
     const NumberConventions& conventions_;
     std::size_t pos_ = 0;
 };
+
+// The window's own plain form, "-1234.5678": an optional minus, ASCII
+// digits, and a full stop with one to four decimals.
+std::optional<DecimalNumber> read_plain(std::string_view text) {
+    DecimalNumber number;
+    number.negative = text.starts_with('-');
+    if (number.negative)
+        text.remove_prefix(1);
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view decimals = text.substr(std::min(point + 1, text.size()));
+    const bool well_formed =
+        !whole.empty() && std::all_of(whole.begin(), whole.end(), is_digit) &&
+        (point == text.size() || (!decimals.empty() && decimals.size() <= 4 &&
+                                  std::all_of(decimals.begin(), decimals.end(), is_digit)));
+    if (!well_formed)
+        return std::nullopt;
+    for (char c : whole)
+        number.add_digit(c, false);
+    for (char c : decimals)
+        number.add_digit(c, true);
+    return number;
+}
+
+// The user's own form first; the plain form only where the text is not it.
+std::optional<DecimalNumber> read_number(std::string_view text,
+                                         const NumberConventions& conventions) {
+    if (auto number = StrictReader(text, conventions).read())
+        return number;
+    return read_plain(text);
+}
 
 } // namespace
 
@@ -255,11 +339,11 @@ bool is_keyword(std::string_view text, std::string_view keyword) {
 }
 
 bool is_numeric_text(std::string_view text, const NumberConventions& conventions) {
-    return StrictReader(text, conventions).read().has_value();
+    return read_number(text, conventions).has_value();
 }
 
 MoneyReading money_from_text(std::string_view text, const NumberConventions& conventions) {
-    const auto number = StrictReader(text, conventions).read();
+    const auto number = read_number(text, conventions);
     if (!number)
         return {Currency{}, Failure::conversion};
     const auto value = number->to_money();
@@ -269,7 +353,7 @@ MoneyReading money_from_text(std::string_view text, const NumberConventions& con
 }
 
 bool is_negative_number(std::string_view text, const NumberConventions& conventions) {
-    const auto number = StrictReader(text, conventions).read();
+    const auto number = read_number(text, conventions);
     if (!number)
         return false;
     if (const auto value = number->to_money())

@@ -5,6 +5,7 @@
 
 #include "currency.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,14 @@ namespace quillet {
 // currency, and an amount in it is not the dollar figure it would be read as.
 struct NumberConventions {
     std::string decimal_point = ".";
-    std::string group_separator = ",";
+    std::string group_separator = ","; // empty when the locale does not group
+    // Digits in the group before the decimal point, and in each group before
+    // it (India writes 1,23,456: 3, then 2).
+    int group_size = 3;
+    int higher_group_size = 3;
+    std::string minus_sign = "-";
+    // The locale's own digits, zero to nine; ASCII digits are read everywhere.
+    std::array<std::string, 10> digits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 };
 
 // The lenient reading, independent of the locale, never failing:
@@ -42,21 +50,31 @@ struct MoneyReading {
     bool ok() const { return failure == Failure::none; }
 };
 
-// The strict reading. A text reads as a number when, as a whole, it is
+// The strict reading. A text reads as a number when, as a whole, it is in
+// the user's own form
 //
 //     [blanks] [prefix] number [exponent] [blanks] [currency] [blanks]
 //
 // where
-//  - blanks are spaces and tabs;
-//  - prefix is a sign (+ or -) and/or a currency sign, in either order, with
-//    blanks allowed between them and before the number: "-$5", "$-5", "$ 5";
+//  - blanks are spaces (the ordinary, no-break, narrow no-break and thin
+//    ones) and tabs;
+//  - prefix is a sign (+, - or the locale's minus sign) and/or a currency
+//    sign, in either order, with blanks allowed between them and before the
+//    number: "-$5", "$-5", "$ 5";
 //  - the currency sign "$" may stand either before the number or after it,
 //    but only once: "$5", "5 $";
-//  - number is digits with an optional decimal point and digits after it, at
-//    least one digit in all ("5", "5.", ".5"); the digits before the point may
-//    be grouped with the group separator, the first group one to three digits
-//    and every further group exactly three ("1,000.50", "12,345");
-//  - exponent is E or D in either case, an optional sign and digits ("1e3").
+//  - number is digits (ASCII or the locale's own) with an optional decimal
+//    point and digits after it, at least one digit in all ("5", "5.", ".5");
+//    the digits before the point may be grouped with the group separator
+//    (any of the spaces where the locale's separator is one), either in the
+//    locale's group sizes or in groups of three, the first group never
+//    longer than the others ("1,000.50", "12,345", India's "1,23,456");
+//  - exponent is E or D in either case, an optional sign and ASCII digits
+//    ("1e3");
+// or, only where it is not in the user's form, in the window's own plain
+// form: an optional "-", ASCII digits, and a full stop with one to four
+// decimals ("-22.94"), so that the figures the window writes read back in
+// every locale. Under German conventions "26.57" is 26.57 but "1.234" is 1234.
 // Not accepted: parentheses for negatives, a trailing sign, two signs, a
 // blank or separator inside the digits ("1 2", "1,00"), letters ("12abc"),
 // any other currency sign ("5 €"), keywords ("None"), the empty text.

@@ -1,8 +1,10 @@
 #include "engine/target_price.h"
 
 #include "engine/fee_schedule.h"
+#include "engine/price_reading.h"
 #include "engine/text_forms.h"
 
+#include "conventions.h"
 #include "printers.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +232,30 @@ TEST(TargetPrice, GoldenAnswers) {
         EXPECT_EQ(format_cents(answer.price), format_cents(c.price));
         EXPECT_EQ(answer.reserve_above, c.reserve_above);
         EXPECT_EQ(answer.band_lowest_above, c.band_lowest_above);
+    }
+}
+
+// The same listing typed under another locale's conventions finds the same
+// cents: every price in the user's form, the trial prices too.
+TEST(TargetPrice, SameAnswerInEveryLocale) {
+    using namespace test_conventions;
+    const NumberConventions locales[] = {german(), french(), indian(), arabic()};
+    for (const Listing& listing : listings) {
+        const WindowState record = record_of(listing);
+        for (const Goal& goal : {goals[0], goals[2], goals[5]}) {
+            SCOPED_TRACE(std::string(listing.name) + ", " + goal.name);
+            const TargetAnswer in_us = find_target_price(record, {}, goal.request);
+            ASSERT_EQ(in_us.verdict, TargetVerdict::found);
+            for (const NumberConventions& c : locales) {
+                WindowState typed = record;
+                for (const PriceField& field : prices::sale)
+                    if (typed.*field.text != field.keyword)
+                        typed.*field.text = in_user_form(typed.*field.text, c);
+                const TargetAnswer there = find_target_price(typed, c, goal.request);
+                ASSERT_EQ(there.verdict, TargetVerdict::found) << c.decimal_point;
+                EXPECT_EQ(there.price, in_us.price) << c.decimal_point;
+            }
+        }
     }
 }
 

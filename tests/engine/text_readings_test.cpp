@@ -1,6 +1,9 @@
 #include "engine/text_readings.h"
 
+#include "conventions.h"
 #include "printers.h"
+
+#include "engine/text_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -133,34 +136,77 @@ INSTANTIATE_TEST_SUITE_P(
         StrictRow{"many_digits", "123456789012345678901234567890", range, {}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(StrictReading, GermanConventions) {
-    const NumberConventions german{",", "."};
+// Prices as people write them under their own conventions, the window's
+// plain figures in every locale, and the near misses that stay refused.
+TEST(StrictReading, UnderTheUsersConventions) {
+    using namespace test_conventions;
+    const NumberConventions us, de = german(), fr = french(), in = indian(), ar = arabic();
     struct Row {
+        const NumberConventions& conventions;
         const char* text;
         std::optional<Currency> value;
     };
     const Row rows[] = {
-        {"12,50", "12.5"_usd},
-        {"1.234,50 $", "1234.5"_usd},
-        {"-5 $", "-5"_usd},
-        {"$5", "5"_usd},                         // dollars in every locale
-        {"1\xC2\xA0$", "1"_usd},                 // no-break space before the sign
-        {"1.234,50 \xE2\x82\xAC", std::nullopt}, // the locale's own currency is not ours
-        {"\xE2\x82\xAC 5", std::nullopt},
-        {"12.50", std::nullopt}, // a full stop is a group separator here
-        {"1,000.00", std::nullopt},
-        {"1.000", "1000"_usd},
-        {"None", std::nullopt},
+        {de, "12,50", "12.5"_usd},
+        {de, "1.234,50 $", "1234.5"_usd},
+        {de, "-5 $", "-5"_usd},
+        {de, "$5", "5"_usd},                   // dollars in every locale
+        {de, "1\u00A0$", "1"_usd},             // no-break space before the sign
+        {de, "1.234,50 \u20AC", std::nullopt}, // the locale's own currency is not ours
+        {de, "1.000", "1000"_usd},             // German grouping comes first
+        {de, "26.57", "26.57"_usd},            // the window's own figure
+        {de, "-22.94", "-22.94"_usd},
+        {de, "1.2345", "1.2345"_usd},  // not a German grouping, so plain
+        {de, "1.23456", std::nullopt}, // neither
+        {de, "1,000.00", std::nullopt},
+        {de, "None", std::nullopt},
+        {fr, "1 234,50", "1234.5"_usd},                   // ordinary space
+        {fr, "1\u00A0234,50", "1234.5"_usd},              // no-break space
+        {fr, "1\u202F234,50", "1234.5"_usd},              // narrow no-break space, as Qt writes
+        {fr, "1\u2009234\u2009567,5 $", "1234567.5"_usd}, // thin space
+        {fr, "1 23,50", std::nullopt},
+        {fr, "12 $", "12"_usd},
+        {fr, "26.57", "26.57"_usd},
+        {us, "1 234.50", std::nullopt},    // a space groups only where the locale's does
+        {in, "1,23,456.00", "123456"_usd}, // India's own groups
+        {in, "12,34,56,789", "123456789"_usd},
+        {in, "1,234,567.5", "1234567.5"_usd}, // and plain groups of three
+        {in, "1,23,4567", std::nullopt},
+        {in, "123,45,678", std::nullopt},
+        {us, "1,23,456.00", std::nullopt},
+        {ar, "\u0661\u0662\u066B\u0665", "12.5"_usd}, // ١٢٫٥
+        {ar, "\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660", "1234.5"_usd},
+        {ar, "\u061C-\u0665", "-5"_usd}, // the locale's minus sign
+        {ar, "-5", "-5"_usd},
+        {ar, "12.5", "12.5"_usd}, // ASCII and plain
+        {ar, "1\u066C234", "1234"_usd},
+        {ar, "\u0661\u066C\u0662\u0663", std::nullopt},
+        {us, "\u0661\u0662", std::nullopt}, // another locale's digits
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        const MoneyReading reading = money_from_text(row.text, german);
-        EXPECT_EQ(is_numeric_text(row.text, german), row.value.has_value());
+        const MoneyReading reading = money_from_text(row.text, row.conventions);
+        EXPECT_EQ(is_numeric_text(row.text, row.conventions), row.value.has_value());
         EXPECT_EQ(reading.ok(), row.value.has_value());
         if (row.value) {
             EXPECT_EQ(reading.value, *row.value);
         }
     }
+}
+
+// What the dialogs show and Copy Figures writes reads back in every locale.
+TEST(UserForm, ReadsBackUnderTheSameConventions) {
+    using namespace test_conventions;
+    EXPECT_EQ(in_user_form("-1234.50", german()), "-1234,50");
+    EXPECT_EQ(in_user_form("-25.88", arabic()), "\u061C-\u0662\u0665\u066B\u0668\u0668");
+    EXPECT_EQ(in_user_form("-25.88", arabic(), Digits::ascii), "\u061C-25\u066B88");
+    for (const NumberConventions& c : {NumberConventions{}, german(), french(), indian(), arabic()})
+        for (Digits digits : {Digits::own, Digits::ascii})
+            for (const char* plain : {"0.00", "25.88", "-1234567.89", "0.0001"}) {
+                const MoneyReading reading = money_from_text(in_user_form(plain, c, digits), c);
+                ASSERT_TRUE(reading.ok()) << plain;
+                EXPECT_EQ(reading.value, money_from_text(plain, {}).value) << plain;
+            }
 }
 
 TEST(Keyword, MatchesWholeTextInAnyCase) {

@@ -1,5 +1,6 @@
 #include "ui/main_window/copy_figures.h"
 
+#include "engine/text_forms.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
@@ -16,17 +17,20 @@ constexpr std::string_view out_of_date_line =
 
 } // namespace
 
-QString figures_text(const Controls& c, bool out_of_date) {
+QString figures_text(const Controls& c, bool out_of_date, const NumberConventions& conventions) {
     QString text;
     if (out_of_date)
         text += qstring(out_of_date_line) + u'\n';
     for (const ResultRow& row : results)
-        text += spoken_name(c, row) + u'\t' + (c.*row.widget)->text() + u'\n';
+        text += spoken_name(c, row) + u'\t' +
+                QString::fromStdString(in_user_form((c.*row.widget)->text().toStdString(),
+                                                    conventions, Digits::ascii)) +
+                u'\n';
     return text;
 }
 
-void copy_figures(const Controls& c, bool out_of_date) {
-    QApplication::clipboard()->setText(figures_text(c, out_of_date));
+void copy_figures(const Controls& c, bool out_of_date, const NumberConventions& conventions) {
+    QApplication::clipboard()->setText(figures_text(c, out_of_date, conventions));
 }
 
 } // namespace quillet::ui

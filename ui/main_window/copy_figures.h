@@ -4,18 +4,22 @@
 // "caption<TAB>figure" line each in the result table's order (column by
 // column, as the window reads), so that they paste as two columns. The
 // caption is the result field's spoken one, the label's words without its
-// colon. Figures marked out of date (stale_marking.h) get a first line that
-// says so.
+// colon. Each figure is in the user's number form, the locale's decimal
+// point and minus sign with ASCII digits and no grouping, so that a
+// spreadsheet set to the same locale reads it as a number. Figures marked out
+// of date (stale_marking.h) get a first line that says so.
 
+#include "engine/text_readings.h"
 #include "ui/main_window/form_layout.h"
 
 #include <QString>
 
 namespace quillet::ui {
 
-QString figures_text(const Controls& controls, bool out_of_date);
+QString figures_text(const Controls& controls, bool out_of_date,
+                     const NumberConventions& conventions);
 
 // Puts figures_text on the clipboard.
-void copy_figures(const Controls& controls, bool out_of_date);
+void copy_figures(const Controls& controls, bool out_of_date, const NumberConventions& conventions);
 
 } // namespace quillet::ui

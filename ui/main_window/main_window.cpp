@@ -98,7 +98,7 @@ void Quillet_main::build_menus() {
     open_menus_with_f10(*this);
     connect(menus.exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     connect(menus.copy_figures, &QAction::triggered, this,
-            [this] { copy_figures(c_, stale_->marked()); });
+            [this] { copy_figures(c_, stale_->marked(), number_conventions()); });
     connect(menus.target_price, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
     connect(menus.about, &QAction::triggered, this, &Quillet_main::About_Click);
 }

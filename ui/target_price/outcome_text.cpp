@@ -7,20 +7,19 @@ namespace quillet::ui::target_words {
 
 namespace {
 
-QString cents(Currency m) {
-    return QString::fromStdString(format_cents(m));
+// A figure of the window, written "20.00", in the user's form.
+QString figure(const std::string& text, const NumberConventions& conventions) {
+    return QString::fromStdString(in_user_form(text, conventions));
 }
 
-QString figure(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString found(const TargetAnswer& answer) {
+QString found(const TargetAnswer& answer, const NumberConventions& conventions) {
+    const auto cents = [&](Currency m) { return amount(m, conventions); };
     const WindowState& at = answer.figures;
-    QString text = QStringLiteral("At %1 the profit is %2 and the margin %3 %. The listing fee of "
-                                  "%4 is paid even if the item does not sell.")
-                       .arg(cents(answer.price), figure(at.txt_profit),
-                            figure(at.txt_profit_margin), figure(at.txt_list_fee));
+    QString text =
+        QStringLiteral("At %1 the profit is %2 and the margin %3 %. The listing fee of "
+                       "%4 is paid even if the item does not sell.")
+            .arg(cents(answer.price), figure(at.txt_profit, conventions),
+                 figure(at.txt_profit_margin, conventions), figure(at.txt_list_fee, conventions));
     if (answer.reserve_above)
         text += QStringLiteral(" That is below the reserve of %1: the item would not sell there.")
                     .arg(cents(*answer.reserve_above));
@@ -33,16 +32,25 @@ QString found(const TargetAnswer& answer) {
 
 } // namespace
 
+QString amount(Currency m, const NumberConventions& conventions) {
+    return QString::fromStdString(in_user_form(format_cents(m), conventions));
+}
+
 QStringList goal_items() {
     return {QStringLiteral("Break even"), QStringLiteral("Profit of at least ($)"),
             QStringLiteral("Margin of at least (%)")};
 }
 
-Message target_refused(TargetGoal goal) {
+Message target_refused(TargetGoal goal, const NumberConventions& conventions) {
     const QString title = QStringLiteral("Incorrect Target Entered");
     if (goal == TargetGoal::margin)
-        return {QStringLiteral("Please enter a margin below 100, such as 25."), title};
-    return {QStringLiteral("Please enter a valid profit, such as 20.00."), title};
+        return {QStringLiteral("Please enter a margin below %1, such as %2.")
+                    .arg(QString::fromStdString(in_user_form("100", conventions)),
+                         QString::fromStdString(in_user_form("25", conventions))),
+                title};
+    return {QStringLiteral("Please enter a valid profit, such as %1.")
+                .arg(amount("20"_usd, conventions)),
+            title};
 }
 
 QString mend_first(const QString& field) {
@@ -52,14 +60,15 @@ QString mend_first(const QString& field) {
 }
 
 QString outcome(const TargetAnswer& answer, const TargetRequest& request,
+                const NumberConventions& conventions,
                 const std::function<QString(InputField)>& field_words) {
     switch (answer.verdict) {
     case TargetVerdict::found:
-        return found(answer);
+        return found(answer, conventions);
     case TargetVerdict::margin_out_of_reach:
         return QStringLiteral("No price reaches a margin of %1 %: the fees alone take more than "
                               "that at every price.")
-            .arg(cents(request.target));
+            .arg(amount(request.target, conventions));
     case TargetVerdict::out_of_range:
         return QStringLiteral("No price meets the goal before the figures leave the range the "
                               "program calculates in.");

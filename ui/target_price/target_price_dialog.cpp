@@ -1,7 +1,6 @@
 #include "ui/target_price/target_price_dialog.h"
 
 #include "engine/target_price.h"
-#include "engine/text_forms.h"
 #include "engine/text_readings.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
@@ -160,7 +159,7 @@ bool TargetPriceDialog::eventFilter(QObject* watched, QEvent* event) {
 void TargetPriceDialog::goal_changed() {
     const bool break_even = goal_at(goal_->currentIndex()) == TargetGoal::break_even;
     target_->setEnabled(!break_even);
-    target_->setText(break_even ? QString() : QStringLiteral("0.00"));
+    target_->setText(break_even ? QString() : target_words::amount({}, client_.conventions()));
     show_answer({}, {});
 }
 
@@ -170,11 +169,11 @@ bool TargetPriceDialog::target_passes() {
     const TargetGoal goal = goal_at(goal_->currentIndex());
     if (goal == TargetGoal::break_even || !isVisible())
         return true;
-    const MoneyReading target =
-        money_from_text(target_->text().toStdString(), client_.conventions());
+    const NumberConventions conventions = client_.conventions();
+    const MoneyReading target = money_from_text(target_->text().toStdString(), conventions);
     if (target.ok() && (goal != TargetGoal::margin || target.value < "100"_usd))
         return true;
-    client_.warn(this, target_words::target_refused(goal));
+    client_.warn(this, target_words::target_refused(goal, conventions));
     target_->setFocus(Qt::OtherFocusReason);
     target_->selectAll();
     return false;
@@ -193,10 +192,11 @@ void TargetPriceDialog::find() {
     if (request.goal != TargetGoal::break_even)
         request.target = money_from_text(target_->text().toStdString(), conventions).value;
     const TargetAnswer answer = find_target_price(record, conventions, request);
+    // In the user's form, so that Use This Price writes what they would have typed.
     const QString price = answer.verdict == TargetVerdict::found
-                              ? QString::fromStdString(format_cents(answer.price))
+                              ? target_words::amount(answer.price, conventions)
                               : QString();
-    show_answer(price, target_words::outcome(answer, request, client_.field_words));
+    show_answer(price, target_words::outcome(answer, request, conventions, client_.field_words));
 }
 
 void TargetPriceDialog::use_this_price() {
