@@ -48,15 +48,15 @@ std::string format_money_plain(Currency m) {
     return text;
 }
 
-std::string in_user_form(std::string_view plain, const NumberConventions& conventions,
-                         Digits digits) {
+std::string in_user_form(std::string_view plain, const NumberConventions& conventions, Form form) {
+    const bool own = form == Form::own;
     std::string text;
     for (char c : plain) {
         if (c == '.')
             text += conventions.decimal_point;
-        else if (c == '-')
+        else if (c == '-' && own)
             text += conventions.minus_sign;
-        else if (digits == Digits::own && c >= '0' && c <= '9')
+        else if (own && c >= '0' && c <= '9')
             text += conventions.digits[static_cast<std::size_t>(c - '0')];
         else
             text += c;

@@ -25,14 +25,17 @@ std::string format_cents(double x);
 // for whole amounts: 2.00 is "2", 0.10 is "0.1", 0.05 is "0.05", -0.52 is "-0.52".
 std::string format_money_plain(Currency m);
 
-enum class Digits { own, ascii };
+enum class Form { own, spreadsheet };
 
 // A text of the forms above ("-1234.50") as the user writes numbers: the
-// locale's decimal point and minus sign, and its own digits unless ASCII ones
-// are asked for; no grouping. The strict reading reads it back exactly under
-// the same conventions. For what the user types, reads and copies; the result
-// fields keep the forms above.
+// locale's decimal point and minus sign, and its own digits; no grouping. The
+// strict reading reads it back exactly under the same conventions. For what
+// the user types, reads and copies; the result fields keep the forms above.
+// The spreadsheet form keeps only the locale's decimal point: ASCII digits and
+// the hyphen-minus are what spreadsheets read in every locale, while
+// LibreOffice Calc reads Arabic's minus (a direction mark and a hyphen) and
+// Swedish's (U+2212) as text.
 std::string in_user_form(std::string_view plain, const NumberConventions& conventions,
-                         Digits digits = Digits::own);
+                         Form form = Form::own);
 
 } // namespace quillet

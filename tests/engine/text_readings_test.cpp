@@ -199,11 +199,11 @@ TEST(UserForm, ReadsBackUnderTheSameConventions) {
     using namespace test_conventions;
     EXPECT_EQ(in_user_form("-1234.50", german()), "-1234,50");
     EXPECT_EQ(in_user_form("-25.88", arabic()), "\u061C-\u0662\u0665\u066B\u0668\u0668");
-    EXPECT_EQ(in_user_form("-25.88", arabic(), Digits::ascii), "\u061C-25\u066B88");
+    EXPECT_EQ(in_user_form("-25.88", arabic(), Form::spreadsheet), "-25\u066B88");
     for (const NumberConventions& c : {NumberConventions{}, german(), french(), indian(), arabic()})
-        for (Digits digits : {Digits::own, Digits::ascii})
+        for (Form form : {Form::own, Form::spreadsheet})
             for (const char* plain : {"0.00", "25.88", "-1234567.89", "0.0001"}) {
-                const MoneyReading reading = money_from_text(in_user_form(plain, c, digits), c);
+                const MoneyReading reading = money_from_text(in_user_form(plain, c, form), c);
                 ASSERT_TRUE(reading.ok()) << plain;
                 EXPECT_EQ(reading.value, money_from_text(plain, {}).value) << plain;
             }

@@ -24,7 +24,7 @@ QString figures_text(const Controls& c, bool out_of_date, const NumberConvention
     for (const ResultRow& row : results)
         text += spoken_name(c, row) + u'\t' +
                 QString::fromStdString(in_user_form((c.*row.widget)->text().toStdString(),
-                                                    conventions, Digits::ascii)) +
+                                                    conventions, Form::spreadsheet)) +
                 u'\n';
     return text;
 }

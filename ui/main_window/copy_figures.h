@@ -4,9 +4,9 @@
 // "caption<TAB>figure" line each in the result table's order (column by
 // column, as the window reads), so that they paste as two columns. The
 // caption is the result field's spoken one, the label's words without its
-// colon. Each figure is in the user's number form, the locale's decimal
-// point and minus sign with ASCII digits and no grouping, so that a
-// spreadsheet set to the same locale reads it as a number. Figures marked out
+// colon. Each figure is in the spreadsheet form of the user's conventions
+// (in_user_form): the locale's decimal point, ASCII digits and minus, no
+// grouping, so that a spreadsheet set to the same locale reads a number. Figures marked out
 // of date (stale_marking.h) get a first line that says so.
 
 #include "engine/text_readings.h"

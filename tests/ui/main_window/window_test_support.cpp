@@ -21,6 +21,7 @@ namespace quillet::test {
 namespace {
 
 QApplication* application = nullptr;
+bool system_locale = false;
 
 // The application goes before main() returns: torn down among the static
 // objects it would outlive Qt's own.
@@ -43,8 +44,13 @@ void ensure_application() {
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) {
         application = new QApplication(argc, argv);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (!system_locale)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+}
+
+void keep_system_locale() {
+    system_locale = true;
 }
 
 QList<QDialog*> about_dialogs() {
@@ -198,7 +204,15 @@ void WindowHarness::type(const char* name, const QString& text) {
     QWidget* target = control(name)->window()->focusWidget();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    // QTest maps only ASCII to keys; a no-break space or an Arabic digit
+    // comes as the text of a key the keyboard has no name for.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(target, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+    }
 }
 
 void WindowHarness::tab() {

@@ -2,10 +2,9 @@
 
 // A main window for tests, shown and activated on the platform the test runs
 // on (offscreen, or those of scripts/test-desktops), with the locale pinned
-// to US English, its warning boxes recorded instead of shown, its controls
-// found by their control names. A watchdog fails the test on any real
-// dialog other than the About and Target Price dialogs, and closes it so
-// nothing waits.
+// to US English unless a test asks for the system's, its warning boxes
+// recorded instead of shown, its controls found by their control names. A watchdog fails the test
+// on any real dialog other than the About and Target Price dialogs, and closes it so nothing waits.
 
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/prompts.h"
@@ -73,6 +72,10 @@ using ui::Quillet_main;
 
 // The application, created on first use, with the locale pinned.
 void ensure_application();
+
+// Leaves the locale to the process environment (LANG, LC_ALL, LC_NUMERIC), as
+// a user has it, instead; called before the application is created.
+void keep_system_locale();
 
 // The About dialogs on screen.
 QList<QDialog*> about_dialogs();
