@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -95,20 +96,34 @@ void check_same_acceptance(std::string_view text, const NumberConventions& c) {
 }
 
 // The US text with this set's separators, or nothing when the text already
-// holds one of this set's own tokens (any space, where it groups with one) and
+// holds one of this set's own tokens (its own digits and minus sign, any space
+// where it groups with one) and
 // the mapping would not be one to one.
 bool translate(std::string_view text, const NumberConventions& c, std::string& out) {
-    for (std::string_view own :
-         {std::string_view(c.decimal_point), std::string_view(c.group_separator)})
-        if (own != "." && own != "," && contains(text, own))
+    std::vector<std::string_view> owns{c.decimal_point, c.group_separator, c.minus_sign};
+    owns.insert(owns.end(), c.digits.begin(), c.digits.end());
+    const auto shared_with_us = [](std::string_view t) {
+        return t == "." || t == "," || t == "-" || (t.size() == 1 && t[0] >= '0' && t[0] <= '9');
+    };
+    for (std::string_view own : owns)
+        if (!shared_with_us(own) && contains(text, own))
             return false;
     const auto is_space = [](std::string_view t) {
         return std::find(spaces.begin(), spaces.end(), t) != spaces.end();
     };
-    if (is_space(c.group_separator) &&
-        std::any_of(spaces.begin(), spaces.end(),
-                    [&](std::string_view sp) { return contains(text, sp); }))
-        return false;
+    if (is_space(c.group_separator)) {
+        // A space is also a blank, which the reading skips at either end of
+        // the number: only a comma between digits maps to one group separator.
+        const auto digit = [&](std::size_t i) {
+            return i < text.size() && text[i] >= '0' && text[i] <= '9';
+        };
+        for (std::size_t i = text.find(','); i != std::string_view::npos; i = text.find(',', i + 1))
+            if (i == 0 || !digit(i - 1) || !digit(i + 1))
+                return false;
+        if (std::any_of(spaces.begin(), spaces.end(),
+                        [&](std::string_view sp) { return contains(text, sp); }))
+            return false;
+    }
     out.clear();
     for (char ch : text)
         out += ch == '.' ? c.decimal_point : ch == ',' ? c.group_separator : std::string(1, ch);
@@ -136,8 +151,11 @@ void check_us_value(std::string_view text) {
     std::string digits;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (text.substr(i, 2) == "\xC2\xA0")
-            ++i;
+        const auto space = std::find_if(spaces.begin() + 1, spaces.end(), [&](std::string_view s) {
+            return text.substr(i, s.size()) == s;
+        });
+        if (space != spaces.end())
+            i += space->size() - 1;
         else if (c == 'd' || c == 'D')
             digits += 'e';
         else if (c != ' ' && c != '\t' && c != '$' && c != ',')

@@ -210,8 +210,7 @@ void WindowHarness::type(const char* name, const QString& text) {
         if (c.unicode() < 0x80)
             QTest::keyClick(target, c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 
