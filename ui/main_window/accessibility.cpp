@@ -1,5 +1,6 @@
 #include "ui/main_window/accessibility.h"
 
+#include "ui/common/accessible_text_field.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
@@ -83,6 +84,7 @@ QAccessibleInterface* drop_down_factory(const QString& class_name, QObject* obje
 // Qt keeps one entry per factory, however many windows install it.
 void install_accessible_interfaces() {
     QAccessible::installFactory(drop_down_factory);
+    install_accessible_text_fields(); // the dialogs' fields too
 }
 
 void describe_controls(const Controls& c) {

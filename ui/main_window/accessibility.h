@@ -13,7 +13,8 @@
 
 namespace quillet::ui {
 
-// The window's own accessible interfaces (a drop-down named by its caption);
+// The window's own accessible interfaces (a drop-down named by its caption,
+// a text field read in full: accessible_text_field.h);
 // call before the form is built, so that no control has Qt's yet. Safe to
 // call more than once.
 void install_accessible_interfaces();

@@ -192,6 +192,32 @@ TEST(AccessibleValue, DisabledResultFieldsReportTheirFigures) {
     EXPECT_EQ(controls.value("txt_profit")->text(QAccessible::Value), QString());
 }
 
+// A screen reader builds the line it speaks from the text's attribute runs:
+// every text field of the windows, the dialog's too, is one run of its whole
+// text at every offset, so that no character is left out.
+TEST(AccessibleText, EveryFieldIsOneRunOfItsWholeText) {
+    WindowHarness h;
+    h.type("txt_end_price", QStringLiteral("100"));
+    h.click("cmd_calc");
+    h.trigger("TargetPrice");
+    QList<QLineEdit*> fields = h.window().findChildren<QLineEdit*>();
+    fields += h.control<QWidget>("TargetPrice")->findChildren<QLineEdit*>();
+    h.control<QLineEdit>("txt_target")->setText(QStringLiteral("20.00"));
+    for (QLineEdit* field : fields) {
+        SCOPED_TRACE(field->objectName().toStdString() + " " + field->text().toStdString());
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(field)->textInterface();
+        ASSERT_NE(text, nullptr);
+        const int count = static_cast<int>(field->text().size());
+        EXPECT_EQ(text->text(0, text->characterCount()), field->text());
+        for (int offset = 0; offset < count; ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            EXPECT_EQ(std::pair(start, end), std::pair(0, count));
+        }
+    }
+}
+
 // The window's notification, as a screen reader finds it in the tree, and
 // each time it is shown: the toolkit turns a show into the ObjectShow event
 // that its AT-SPI bridge passes on as the notification's "showing" (Qt's
