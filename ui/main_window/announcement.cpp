@@ -4,8 +4,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace quillet::ui {
 
@@ -48,15 +52,35 @@ QString outcome_text(const Controls& c) {
 }
 
 Announcer::Announcer(QWidget* window)
-    : label_(new QLabel(window)) {
+    : QObject(window)
+    , window_(window)
+    , label_(new QLabel(window)) {
     QAccessible::installFactory(notification_factory); // Qt keeps one entry per factory
     label_->setProperty(notification_property, true);
     label_->setGeometry(0, 0, 0, 0);
     label_->hide();
+    window->installEventFilter(this);
+}
+
+void Announcer::announce(const QString& text) {
+    // Where no window is active at all (a desktop without a keyboard) there
+    // is nothing to wait for.
+    if (window_->isActiveWindow() || !QApplication::activeWindow()) {
+        show(text);
+        return;
+    }
+    waiting_ = text;
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::WindowActivate && !waiting_.isEmpty())
+        show(std::exchange(waiting_, QString()));
+    return QObject::eventFilter(watched, event);
 }
 
 // Shown again, so that the same outcome twice is heard twice.
-void Announcer::announce(const QString& text) {
+void Announcer::show(const QString& text) {
+    waiting_.clear();
     label_->hide();
     label_->setText(text);
     label_->show();

@@ -29,6 +29,11 @@ QString figures_text(const Controls& c, bool out_of_date, const NumberConvention
     return text;
 }
 
+QString copied_words(bool out_of_date) {
+    return out_of_date ? QStringLiteral("Nine figures copied, out of date")
+                       : QStringLiteral("Nine figures copied");
+}
+
 void copy_figures(const Controls& c, bool out_of_date, const NumberConventions& conventions) {
     QApplication::clipboard()->setText(figures_text(c, out_of_date, conventions));
 }

@@ -19,6 +19,9 @@ namespace quillet::ui {
 QString figures_text(const Controls& controls, bool out_of_date,
                      const NumberConventions& conventions);
 
+// What a screen reader hears once they are copied.
+QString copied_words(bool out_of_date);
+
 // Puts figures_text on the clipboard.
 void copy_figures(const Controls& controls, bool out_of_date, const NumberConventions& conventions);
 

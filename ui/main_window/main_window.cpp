@@ -56,8 +56,9 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_ = build_form(surface);
     describe_controls(c_);
     new QuickHelp(c_, this);
-    stale_ = new StaleMarking(c_, this);
-    announcer_ = std::make_unique<Announcer>(this);
+    announcer_ = new Announcer(this);
+    stale_ = new StaleMarking(
+        c_, [this](const QString& text) { announcer_->announce(text); }, this);
     // An auto-default button outside a dialog drops its default flag, and its
     // look, as soon as the focus leaves it; "Calculate" keeps both by not being
     // one, and still takes Enter while focused. A focused "Clear" takes Enter
@@ -97,8 +98,10 @@ void Quillet_main::build_menus() {
     const MenuActions menus = add_menus(*this);
     open_menus_with_f10(*this);
     connect(menus.exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
-    connect(menus.copy_figures, &QAction::triggered, this,
-            [this] { copy_figures(c_, stale_->marked(), number_conventions()); });
+    connect(menus.copy_figures, &QAction::triggered, this, [this] {
+        copy_figures(c_, stale_->marked(), number_conventions());
+        announcer_->announce(copied_words(stale_->marked()));
+    });
     connect(menus.target_price, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
     connect(menus.about, &QAction::triggered, this, &Quillet_main::About_Click);
 }
@@ -139,8 +142,9 @@ void Quillet_main::cmd_clear_Click() {
     // A rejected text is still reported, but Clear goes on: it is the way out.
     checks_->settle();
     c_.lbl_help->clear();
+    stale_->cleared(); // first, so that resetting the inputs marks nothing
     show_record(WindowState{}, c_);
-    stale_->cleared();
+    announcer_->announce(QStringLiteral("Cleared"));
 }
 
 // One modeless dialog without an owner, so that the main window stays usable

@@ -35,7 +35,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QDialog;
@@ -101,7 +100,7 @@ private:
     WarningPresenter warn_;
     FocusChecks* checks_ = nullptr;
     StaleMarking* stale_ = nullptr;
-    std::unique_ptr<Announcer> announcer_;
+    Announcer* announcer_ = nullptr;
     QPointer<QDialog> about_;
 };
 

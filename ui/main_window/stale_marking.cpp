@@ -10,9 +10,11 @@
 
 namespace quillet::ui {
 
-StaleMarking::StaleMarking(const Controls& controls, QObject* parent)
+StaleMarking::StaleMarking(const Controls& controls, std::function<void(const QString&)> announce,
+                           QObject* parent)
     : QObject(parent)
-    , controls_(controls) {
+    , controls_(controls)
+    , announce_(std::move(announce)) {
     for (const PriceFieldRow& row : price_fields)
         connect(controls.*row.widget, &QLineEdit::textChanged, this, &StaleMarking::input_changed);
     for (const SelectorRow& row : selectors)
@@ -33,8 +35,10 @@ void StaleMarking::cleared() {
 }
 
 void StaleMarking::input_changed() {
-    if (figures_shown_)
-        show(true);
+    if (!figures_shown_ || marked_)
+        return;
+    show(true);
+    announce_(qstring(out_of_date_announcement));
 }
 
 void StaleMarking::show(bool marked) {

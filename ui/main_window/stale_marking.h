@@ -5,23 +5,31 @@
 // an option box, the PayPal box) until the next calculation or Clear, the nine
 // result fields are marked out of date: their figures are drawn in italic in
 // a fainter colour of their own (window_colours.h), and each field's
-// accessible description is out_of_date_text. The figures themselves stay
-// as they are; a run that a field's check stops changes nothing here.
+// accessible description is out_of_date_text; a screen reader hears
+// out_of_date_announcement once, as the marking starts. The figures
+// themselves stay as they are; a run that a field's check stops changes
+// nothing here.
 
 #include "ui/main_window/form_layout.h"
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 #include <string_view>
 
 namespace quillet::ui {
 
 inline constexpr std::string_view out_of_date_text = "Out of date: press Calculate";
+inline constexpr std::string_view out_of_date_announcement = "Figures out of date: press Calculate";
 
 class StaleMarking : public QObject {
 public:
     // Watches every input of the control tables; call after the form is built.
-    StaleMarking(const Controls& controls, QObject* parent);
+    // `announce` speaks a text to a screen reader.
+    StaleMarking(const Controls& controls, std::function<void(const QString&)> announce,
+                 QObject* parent);
 
     // A calculation wrote the figures: they belong to the inputs shown.
     void calculated();
@@ -35,6 +43,7 @@ private:
     void show(bool marked);
 
     Controls controls_;
+    std::function<void(const QString&)> announce_;
     bool figures_shown_ = false; // a calculation has written the result fields
     bool marked_ = false;
 };

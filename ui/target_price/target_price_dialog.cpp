@@ -86,7 +86,8 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     lowest_->setReadOnly(true);
 
     QGroupBox* fr_outcome = frame(this, "fr_outcome", "Outcome:", {120, 2040, 6960, 1215});
-    outcome_ = place<QLabel>(fr_outcome, "lbl_outcome", "Outcome", {120, 300, 6720, 855});
+    // Named by its text, so that Tab and flat review read the outcome itself.
+    outcome_ = place<QLabel>(fr_outcome, "lbl_outcome", "", {120, 300, 6720, 855});
     outcome_->setWordWrap(true);
     outcome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     outcome_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -208,16 +209,18 @@ void TargetPriceDialog::use_this_price() {
 }
 
 // The answer, with the outcome as its description so that a screen reader
-// reads both when the focus comes to the price.
+// reads both when the focus comes to the price. The focus moves first: Orca
+// takes a text change in the field about to get the focus for the focus
+// itself, and then drops the focus event with its name and description.
 void TargetPriceDialog::show_answer(const QString& price, const QString& outcome) {
+    if (!outcome.isEmpty())
+        lowest_->setFocus(Qt::OtherFocusReason);
     lowest_->setText(price);
     lowest_->setAccessibleDescription(outcome);
     outcome_->setText(outcome);
     use_->setEnabled(!price.isEmpty());
-    if (!outcome.isEmpty()) {
-        lowest_->setFocus(Qt::OtherFocusReason);
+    if (!outcome.isEmpty())
         lowest_->selectAll();
-    }
 }
 
 } // namespace quillet::ui

@@ -252,8 +252,9 @@ private:
 };
 
 // After Calculate the outcome is shown as a notification, with the focus left
-// where it was; each run is heard, the same outcome too. A run that ends in a
-// box leaves the box, an alert, to speak.
+// where it was; each run is heard, the same outcome too. The figures going out
+// of date are heard once, not at every key; Copy Figures and Clear say they
+// are done. A run that ends in a box leaves the box, an alert, to speak.
 TEST(AccessibleNotification, CalculateAnnouncesTheOutcomeWithoutMovingTheFocus) {
     WindowHarness h;
     Notifications notifications(h.window());
@@ -266,14 +267,20 @@ TEST(AccessibleNotification, CalculateAnnouncesTheOutcomeWithoutMovingTheFocus) 
     const QString outcome = QStringLiteral("Profit ($) 26.57, Profit Margin % 66.42");
     EXPECT_EQ(notifications.take(), (QStringList{outcome, outcome}));
 
+    const QString out_of_date = QStringLiteral("Figures out of date: press Calculate");
     h.type("txt_end_price", QStringLiteral("None"));
+    h.trigger("CopyFigures");
     h.click("cmd_calc");
-    EXPECT_EQ(notifications.take(), QStringList{QStringLiteral("Listing Fees ($) 0.25")});
+    EXPECT_EQ(notifications.take(),
+              (QStringList{out_of_date, QStringLiteral("Nine figures copied, out of date"),
+                           QStringLiteral("Listing Fees ($) 0.25")}));
 
     h.type("txt_end_price", QStringLiteral("1e400"));
     h.press_enter();
     EXPECT_EQ(h.take_boxes().size(), 1);
-    EXPECT_TRUE(notifications.take().isEmpty());
+    EXPECT_EQ(notifications.take(), QStringList{out_of_date});
+    h.click("cmd_clear");
+    EXPECT_EQ(notifications.take(), QStringList{QStringLiteral("Cleared")});
 }
 
 // The warning box the user sees is a real QMessageBox with the warning icon,
