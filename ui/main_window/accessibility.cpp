@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -73,9 +74,23 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* drop_down_factory(const QString& class_name, QObject* object) {
+// A separator line is drawn, not read: Qt's interface for a frame would name
+// it after its group box, and flat review would read the caption twice.
+constexpr char separator_property[] = "quillet_separator";
+
+class SeparatorLine : public QAccessibleWidget {
+public:
+    explicit SeparatorLine(QWidget* line)
+        : QAccessibleWidget(line, QAccessible::Separator) {}
+
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+QAccessibleInterface* window_factory(const QString& class_name, QObject* object) {
     if (class_name == QLatin1String("QComboBox"))
         return new NamedDropDown(static_cast<QComboBox*>(object));
+    if (class_name == QLatin1String("QFrame") && object->property(separator_property).toBool())
+        return new SeparatorLine(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -83,11 +98,13 @@ QAccessibleInterface* drop_down_factory(const QString& class_name, QObject* obje
 
 // Qt keeps one entry per factory, however many windows install it.
 void install_accessible_interfaces() {
-    QAccessible::installFactory(drop_down_factory);
+    QAccessible::installFactory(window_factory);
     install_accessible_text_fields(); // the dialogs' fields too
 }
 
 void describe_controls(const Controls& c) {
+    for (QFrame* line : separator_lines(c))
+        line->setProperty(separator_property, true);
     for (const PriceFieldRow& row : price_fields) {
         (c.*row.widget)->setAccessibleName(spoken_name(c, row));
         (c.*row.widget)->setAccessibleDescription(qstring(row.help));
