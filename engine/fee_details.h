@@ -19,12 +19,12 @@ namespace quillet {
 // `second_category`) add up to `unrounded` exactly.
 struct ListingFeeParts {
     struct Insertion {
-        std::string_view band;          // the schedule's label
-        bool band_from_reserve = false; // the reserve's band stood in for the chosen one
+        std::string_view band; // the schedule's label, which lives as long as the program
+        bool reserve_replaced_band = false; // the reserve's band, not the chosen one
         Currency fee;
     };
     struct UpgradeLine {
-        CheckState WindowState::*box; // the upgrade's box, as in the schedule
+        CheckState WindowState::*box = nullptr; // the upgrade's box, as in the schedule
         Currency fee;
     };
     struct BuyItNow {
@@ -37,13 +37,13 @@ struct ListingFeeParts {
         Currency fee;               // a percentage at the nearest ten-thousandth
     };
     struct ExtraPictures {
-        double count; // the pictures after the first
-        double rate;
+        double count = 0; // the pictures after the first
+        double rate = 0;
         Currency fee; // count x rate at the nearest ten-thousandth
     };
     struct PicturePack {
-        double pictures;
-        double limit; // the most pictures the lower fee covers
+        double pictures = 0;
+        double limit = 0; // the most pictures the lower fee covers
         Currency fee;
     };
 
@@ -75,15 +75,15 @@ struct FinalValueFeeParts {
 
 struct PayPalFeeParts {
     Currency base; // end price + shipping charged
-    double rate;
-    double fixed;
+    double rate = 0;
+    double fixed = 0;
     Currency unrounded;   // base x rate + fixed in double precision, at the nearest ten-thousandth
     Currency shown;       // txt_paypal_fee
-    bool counted = false; // in the total fees: the PayPal box is ticked
+    bool counted = false; // in the total fees (the box ticked); set as they are worked out
 };
 
 // Percentages of the figures as shown, rounded as the profit margin is; empty
-// where the divisor is 0 or a figure is missing.
+// where the divisor is 0, a figure is missing or the share is out of range.
 struct FigureShares {
     std::string return_on_cost;   // profit / total spent x 100
     std::string fees_of_received; // total fees / total received x 100
@@ -96,7 +96,7 @@ struct SaleOutcomes {
     // cent, else the lowest price of the chosen starting band.
     std::optional<Currency> lowest_price;
     bool lowest_is_reserve = false;
-    std::string at_lowest_price; // empty when there is no such price or it fails
+    std::string at_lowest_price; // txt_profit at that price; empty when there is none
     std::string not_sold;        // minus the listing fee
 };
 

@@ -117,7 +117,7 @@ void calc_listing_fee(WindowState& s, const StageContext& ctx) {
 
     const Band* insertion = insertion_band(start_label);
     if (insertion)
-        parts.insertion = {insertion->label, reserve.has_value(), insertion->fee};
+        parts.insertion = {insertion->label, start_label != s.cmb_start_price, insertion->fee};
     else
         ctx.notify(Notice::invalid_start_price_range); // then go on without it
 

@@ -19,11 +19,13 @@ std::optional<Currency> up_to_cent(Currency m) {
 }
 
 // The profit the calculation writes with the end price set to `price`, as the
-// user would type it; empty when it cannot be worked out.
+// user would type it: empty when it cannot be worked out, and shown when only
+// a later figure (the margin) cannot, as in the window.
 std::string profit_at(WindowState record, Currency price, const NumberConventions& conventions) {
     record.txt_end_price = in_user_form(format_cents(price), conventions);
     const NoticeSink quiet = [](Notice) {}; // the window's own run has told the user
-    return calculate(record, conventions, quiet).ok() ? record.txt_profit : std::string();
+    calculate(record, conventions, quiet);
+    return record.txt_profit;
 }
 
 } // namespace
