@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "price_reading.h"
+#include "sale_outcomes.h"
 
 namespace quillet {
 
@@ -39,8 +40,10 @@ bool sale_stages_run(const WindowState& state, const NumberConventions& conventi
 }
 
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
-                      const NoticeSink& notify) {
-    const StageContext context{conventions, notify};
+                      const NoticeSink& notify, FeeDetails* details) {
+    if (details)
+        *details = FeeDetails{};
+    const StageContext context{conventions, notify, details};
     const std::size_t to_run = sale_stages_run(state, conventions) ? stages.size() : 1;
     CalcOutcome outcome;
     std::size_t done = 0;
@@ -54,6 +57,11 @@ CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
     for (std::size_t i = done; i < stages.size(); ++i)
         for (ResultField field : stages[i].results)
             (state.*field).clear();
+    if (details) {
+        if (done == stages.size())
+            details->shares = figure_shares(state);
+        details->outcomes = sale_outcomes(state, *details, conventions);
+    }
     return outcome;
 }
 

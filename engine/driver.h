@@ -13,10 +13,12 @@
 //   calc_margin                               -> txt_profit_margin
 //
 // Each stage reads earlier results back from the texts written before it.
+// Asked for details, the stages record the parts they add up as they go.
 // Every result field a run does not write, because the gate is shut or a
 // stage failed, is left empty, as Clear leaves it: what the window shows
 // always belongs to the inputs of the last run.
 
+#include "fee_details.h"
 #include "stages.h"
 #include "text_readings.h"
 #include "window_state.h"
@@ -42,8 +44,12 @@ extern const std::array<StageEntry, 8> stages;
 // stage; that stage's result fields and those of every later stage are
 // emptied, so no stale figure stands beside new ones. A shut gate empties the
 // sale stages' fields in the same way.
+//
+// With `details`, it is refilled: each stage that succeeds records its parts;
+// after a complete run come the figure shares; and the sale outcomes, which
+// run the calculation once more, at the lowest price the item can sell for.
 CalcOutcome calculate(WindowState& state, const NumberConventions& conventions,
-                      const NoticeSink& notify);
+                      const NoticeSink& notify, FeeDetails* details = nullptr);
 
 // The gate on the end price: open unless its text is "None" or its amount,
 // read as every stage reads it, is 0.

@@ -12,10 +12,10 @@ namespace quillet {
 
 namespace {
 
-Currency bin_fee(std::string_view label) {
-    const auto band = std::find_if(bin_fees.begin(), bin_fees.end() - 1,
-                                   [label](const Band& b) { return b.label == label; });
-    return band->fee; // anything unknown takes the top band's fee
+// The Buy-It-Now band of a label; anything unknown takes the top band.
+const Band& bin_band(std::string_view label) {
+    return *std::find_if(bin_fees.begin(), bin_fees.end() - 1,
+                         [label](const Band& b) { return b.label == label; });
 }
 
 const ReserveTier* reserve_tier(Currency reserve) {
@@ -24,14 +24,14 @@ const ReserveTier* reserve_tier(Currency reserve) {
     return tier == reserve_tiers.end() ? nullptr : &*tier;
 }
 
-std::optional<Currency> insertion_fee(std::string_view label) {
+const Band* insertion_band(std::string_view label) {
     const auto band = std::find_if(insertion_fees.begin(), insertion_fees.end(),
                                    [label](const Band& b) { return b.label == label; });
-    return band == insertion_fees.end() ? std::nullopt : std::optional<Currency>(band->fee);
+    return band == insertion_fees.end() ? nullptr : &*band;
 }
 
 struct ReserveCharge {
-    Currency fee;
+    ListingFeeParts::Reserve line;
     std::string_view start_label; // the band the reserve puts the listing in
 };
 
@@ -47,28 +47,41 @@ std::optional<ReserveCharge> reserve_charge(const WindowState& s, const StageCon
         return std::nullopt;
     const ReserveTier* tier = reserve_tier(reserve.value);
     if (tier && tier->fee != Currency{})
-        return ReserveCharge{tier->fee, tier->insertion_label};
+        return ReserveCharge{{reserve.value, std::nullopt, tier->fee}, tier->insertion_label};
     const Currency percent =
         detail::to_money(money_to_double(reserve.value) * reserve_percent_rate);
-    return ReserveCharge{percent, tier ? tier->insertion_label : reserve_top_label};
+    return ReserveCharge{{reserve.value, reserve_percent_rate, percent},
+                         tier ? tier->insertion_label : reserve_top_label};
 }
 
 // The picture options, and each picture after the first unless the pack is
-// ticked, added to `sum`.
-Currency with_picture_charges(const WindowState& s, Currency sum) {
+// ticked, added to `sum` and recorded in `parts`.
+Currency with_picture_charges(const WindowState& s, Currency sum, ListingFeeParts& parts) {
     const double pictures = leading_number(s.combo_num_pics);
     const double extra_pictures = pictures - 1;
-    if (is_ticked(s.chk_pic_show))
+    if (is_ticked(s.chk_pic_show)) {
         sum += picture_show_fee;
-    if (is_ticked(s.chk_supersize))
+        parts.picture_show = picture_show_fee;
+    }
+    if (is_ticked(s.chk_supersize)) {
         sum += supersize_fee;
-    if (is_ticked(s.chk_pic_pack))
-        sum += pictures > picture_pack_small_limit ? picture_pack_large_fee : picture_pack_fee;
+        parts.supersize = supersize_fee;
+    }
+    if (is_ticked(s.chk_pic_pack)) {
+        const Currency fee =
+            pictures > picture_pack_small_limit ? picture_pack_large_fee : picture_pack_fee;
+        sum += fee;
+        parts.picture_pack = {pictures, picture_pack_small_limit, fee};
+    }
     if (extra_pictures > 0 && !is_ticked(s.chk_pic_pack)) {
         const double charge = extra_pictures * extra_picture_rate;
         if (!in_money_range(charge))
             throw InputFailure(Failure::out_of_range, InputField::combo_num_pics);
+        const Currency before = sum;
         sum = add_rounded(sum, charge); // rounded once, together with the sum it joins
+        // What the rounding added, not the charge on its own: a charge halfway
+        // between two ten-thousandths goes the way that leaves the sum even.
+        parts.extra_pictures = {extra_pictures, extra_picture_rate, sum - before};
     }
     return sum;
 }
@@ -76,31 +89,50 @@ Currency with_picture_charges(const WindowState& s, Currency sum) {
 } // namespace
 
 void calc_listing_fee(WindowState& s, const StageContext& ctx) {
+    ListingFeeParts parts;
     Currency sum;
-    for (const Upgrade& upgrade : upgrades)
-        if (is_ticked(s.*upgrade.box))
-            sum += upgrade.price;
+    for (const Upgrade& upgrade : upgrades) {
+        if (!is_ticked(s.*upgrade.box))
+            continue;
+        sum += upgrade.price;
+        if (ctx.details) // the one part that allocates
+            parts.upgrades.push_back({upgrade.box, upgrade.price});
+    }
 
     if (!is_keyword(s.cmb_bin, keyword_none)) {
-        s.cost_bin = bin_fee(s.cmb_bin);
+        const Band& band = bin_band(s.cmb_bin);
+        s.cost_bin = band.fee;
         sum += s.cost_bin;
+        parts.buy_it_now = {band.label, band.fee};
     }
 
     std::string_view start_label = s.cmb_start_price;
-    if (const auto reserve = reserve_charge(s, ctx)) {
-        s.cost_reserve = reserve->fee;
+    const auto reserve = reserve_charge(s, ctx);
+    if (reserve) {
+        s.cost_reserve = reserve->line.fee;
         start_label = reserve->start_label;
         sum += s.cost_reserve;
+        parts.reserve = reserve->line;
     }
 
-    const std::optional<Currency> insertion = insertion_fee(start_label);
-    if (!insertion)
+    const Band* insertion = insertion_band(start_label);
+    if (insertion)
+        parts.insertion = {insertion->label, start_label != s.cmb_start_price, insertion->fee};
+    else
         ctx.notify(Notice::invalid_start_price_range); // then go on without it
 
-    Currency fee = insertion.value_or(Currency{}) + with_picture_charges(s, sum);
-    if (is_ticked(s.chk_doublecat))
+    Currency fee = (insertion ? insertion->fee : Currency{}) + with_picture_charges(s, sum, parts);
+    if (is_ticked(s.chk_doublecat)) {
+        parts.second_category = fee;
         fee = fee * 2;
-    s.txt_list_fee = format_cents(nearest_cent(fee));
+    }
+    const Currency shown = nearest_cent(fee);
+    s.txt_list_fee = format_cents(shown);
+    if (ctx.details) {
+        parts.unrounded = fee;
+        parts.shown = shown;
+        ctx.details->listing_fee = std::move(parts);
+    }
 }
 
 } // namespace quillet

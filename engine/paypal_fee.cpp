@@ -16,6 +16,8 @@ void calc_paypal_fee(WindowState& s, const StageContext& ctx) {
     const Currency paid = end_price.value + shipping;
     const Currency fee = detail::to_money(money_to_double(paid) * paypal_rate + paypal_fixed);
     s.txt_paypal_fee = format_cents(nearest_cent(fee));
+    if (ctx.details) // whether it is counted is the total fees' to say
+        ctx.details->paypal_fee = {paid, paypal_rate, paypal_fixed, fee, nearest_cent(fee)};
 }
 
 } // namespace quillet

@@ -6,6 +6,7 @@
 // own, MoneyOutOfRange when a sum or product of amounts in range leaves the
 // range. The driver catches both and names the stage.
 
+#include "fee_details.h"
 #include "text_readings.h"
 #include "window_state.h"
 
@@ -61,6 +62,7 @@ using NoticeSink = std::function<void(Notice)>;
 struct StageContext {
     const NumberConventions& conventions;
     const NoticeSink& notify;
+    FeeDetails* details = nullptr; // where the stages record their parts, when asked
 };
 
 void calc_listing_fee(WindowState& s, const StageContext& ctx);
@@ -71,5 +73,8 @@ void calc_total_received(WindowState& s, const StageContext& ctx);
 void calc_total_spent(WindowState& s, const StageContext& ctx);
 void calc_profit(WindowState& s, const StageContext& ctx);
 void calc_margin(WindowState& s, const StageContext& ctx);
+
+// After the last stage: the two further percentages of the figures as shown.
+FigureShares figure_shares(const WindowState& s);
 
 } // namespace quillet
