@@ -4,10 +4,12 @@
 
 # Starts Xvfb on the first display number free on this machine and exports
 # DISPLAY once it takes clients; sets xvfb_pid, which the caller ends.
-# $1: a file for the server's output (the display number goes beside it).
+# $1: a file for the server's output (the display number goes beside it);
+# any further arguments go to Xvfb.
 start_xvfb() {
     local log=$1
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$log.display" >"$log" 2>&1 &
+    shift
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 "$@" 3>"$log.display" >"$log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [[ -s $log.display ]]; then
