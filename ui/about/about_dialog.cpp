@@ -118,6 +118,9 @@ frmAbout::frmAbout(QWidget* parent)
 
     const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
     lblTitle = label(this, "lblTitle", title, ui::font("Verdana", 9.75, true));
+    // Orca passes over a label this short when the dialog opens; as the
+    // dialog's description it is spoken with the title.
+    setAccessibleDescription(title);
     QLabel* Label1 =
         label(this, "Label1",
               QStringLiteral("Newer versions of Quillet are published on the project's web site."),

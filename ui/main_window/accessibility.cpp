@@ -20,8 +20,9 @@ namespace {
 // Qt's own drop-down interface takes its name from the item shown on Linux,
 // leaving what the drop-down is to the "labelled by" relation; a screen
 // reader that finds controls by name then meets "$0.01 - $0.99" rather than
-// "Starting Price". This one answers with the drop-down's accessible name,
-// and otherwise as Qt's does: the item shown is its value, its list and its
+// "Starting Price". This one answers with the drop-down's accessible name
+// (and the item shown, where the list cannot be typed in), and otherwise as
+// Qt's does: the item shown is its value, its list and its
 // edit part are its children, and it can open its list.
 class NamedDropDown : public QAccessibleWidget {
 public:
@@ -31,9 +32,13 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            if (!box()->accessibleName().isEmpty())
-                return box()->accessibleName();
-            return box()->currentText();
+            if (box()->accessibleName().isEmpty())
+                return box()->currentText();
+            // A list that cannot be typed in has no text of its own for flat
+            // review or the focus to read: its name carries the item shown.
+            if (!box()->isEditable())
+                return box()->accessibleName() + QStringLiteral(": ") + box()->currentText();
+            return box()->accessibleName();
         case QAccessible::Value:
             return box()->currentText();
         default:

@@ -4,6 +4,7 @@
 #include "engine/text_readings.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/main_window/announcement.h"
 #include "ui/target_price/outcome_text.h"
 
 #include <QAbstractItemView>
@@ -133,6 +134,10 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
             });
         });
     goal_changed();
+    // Made after the first goal is shown, which is not news. Orca takes a
+    // drop-down's new item only from a list it can select in, which Qt 6.4
+    // does not offer, so each goal chosen is announced.
+    announcer_ = new Announcer(this);
     goal_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -158,6 +163,8 @@ bool TargetPriceDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TargetPriceDialog::goal_changed() {
+    if (announcer_)
+        announcer_->announce(goal_->currentText());
     const bool break_even = goal_at(goal_->currentIndex()) == TargetGoal::break_even;
     target_->setEnabled(!break_even);
     target_->setText(break_even ? QString() : target_words::amount({}, client_.conventions()));

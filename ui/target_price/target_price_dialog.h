@@ -27,6 +27,8 @@ enum class InputField;
 
 namespace quillet::ui {
 
+class Announcer;
+
 class TargetPriceDialog : public QDialog {
     Q_OBJECT
 
@@ -70,6 +72,7 @@ private:
     QPushButton* find_ = nullptr;
     QPushButton* use_ = nullptr;
     QPushButton* close_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool check_waiting_ = false;
     QMetaObject::Connection focus_connection_;
 };
