@@ -21,9 +21,8 @@ namespace {
 // leaving what the drop-down is to the "labelled by" relation; a screen
 // reader that finds controls by name then meets "$0.01 - $0.99" rather than
 // "Starting Price". This one answers with the drop-down's accessible name
-// (and the item shown, where the list cannot be typed in), and otherwise as
-// Qt's does: the item shown is its value, its list and its
-// edit part are its children, and it can open its list.
+// first (then the item shown), and otherwise as Qt's does: the item shown is its value, its list
+// and its edit part are its children, and it can open its list.
 class NamedDropDown : public QAccessibleWidget {
 public:
     explicit NamedDropDown(QComboBox* box)
@@ -34,11 +33,13 @@ public:
         case QAccessible::Name:
             if (box()->accessibleName().isEmpty())
                 return box()->currentText();
-            // A list that cannot be typed in has no text of its own for flat
-            // review or the focus to read: its name carries the item shown.
-            if (!box()->isEditable())
-                return box()->accessibleName() + QStringLiteral(": ") + box()->currentText();
-            return box()->accessibleName();
+            // Orca's flat review, and its focus on a list that cannot be
+            // typed in, read a drop-down by its name alone: the name carries
+            // the item shown, but for a focused drop-down whose edit part
+            // speaks the item itself.
+            if (box()->isEditable() && box()->hasFocus())
+                return box()->accessibleName();
+            return box()->accessibleName() + QStringLiteral(": ") + box()->currentText();
         case QAccessible::Value:
             return box()->currentText();
         default:
@@ -80,7 +81,8 @@ private:
 };
 
 // A separator line is drawn, not read: Qt's interface for a frame would name
-// it after its group box, and flat review would read the caption twice.
+// it after its group box, and flat review would read the caption twice, or
+// "separator" twice.
 constexpr char separator_property[] = "quillet_separator";
 
 class SeparatorLine : public QAccessibleWidget {
@@ -89,6 +91,13 @@ public:
         : QAccessibleWidget(line, QAccessible::Separator) {}
 
     QString text(QAccessible::Text) const override { return {}; }
+
+    // Not shown to a screen reader, so flat review passes over it.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
 };
 
 QAccessibleInterface* window_factory(const QString& class_name, QObject* object) {

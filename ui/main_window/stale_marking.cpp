@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace quillet::ui {
@@ -52,6 +53,11 @@ void StaleMarking::show(bool marked) {
         font.setItalic(marked);
         field->setFont(font);
         field->setAccessibleDescription(marked ? qstring(out_of_date_text) : QString());
+        // Flat review reads a figure after its label, by the label's name.
+        (controls_.*row.label)
+            ->setAccessibleName(marked
+                                    ? spoken_name(controls_, row) + QStringLiteral(", out of date:")
+                                    : QString());
     }
 }
 

@@ -5,7 +5,8 @@
 // an option box, the PayPal box) until the next calculation or Clear, the nine
 // result fields are marked out of date: their figures are drawn in italic in
 // a fainter colour of their own (window_colours.h), and each field's
-// accessible description is out_of_date_text; a screen reader hears
+// accessible description is out_of_date_text, and its label's name says so
+// for flat review; a screen reader hears
 // out_of_date_announcement once, as the marking starts. The figures
 // themselves stay as they are; a run that a field's check stops changes
 // nothing here.
