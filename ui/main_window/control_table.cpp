@@ -5,6 +5,7 @@
 #include "engine/fee_schedule.h"
 #include "engine/text_readings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -79,6 +80,15 @@ QString spoken_name(const Controls& c, const ResultRow& row) {
 
 QString box_words(const QWidget* input) {
     return caption_words(input->parentWidget());
+}
+
+void watch_inputs(const Controls& c, QObject* context, const std::function<void()>& changed) {
+    for (const PriceFieldRow& row : price_fields)
+        QObject::connect(c.*row.widget, &QLineEdit::textChanged, context, changed);
+    for (const SelectorRow& row : selectors)
+        QObject::connect(c.*row.widget, &QComboBox::currentTextChanged, context, changed);
+    for (const OptionRow& row : options)
+        QObject::connect(c.*row.widget, &QCheckBox::stateChanged, context, changed);
 }
 
 } // namespace quillet::ui

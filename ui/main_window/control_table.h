@@ -16,10 +16,12 @@
 #include "ui/main_window/form_layout.h"
 #include "ui/main_window/prompts.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -185,5 +187,9 @@ QString spoken_name(const Controls& controls, const ResultRow& row);
 
 // How a box about its amount names an input: by its frame's caption.
 QString box_words(const QWidget* input);
+
+// Calls `changed` on every change of an input of the tables (a price field's
+// text, a selector's text, an option box), for as long as `context` lives.
+void watch_inputs(const Controls& controls, QObject* context, const std::function<void()>& changed);
 
 } // namespace quillet::ui

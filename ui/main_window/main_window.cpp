@@ -175,15 +175,22 @@ void Quillet_main::closeEvent(QCloseEvent* event) {
 
 // ---- Target Price ----------------------------------------------------
 
+// One dialog for the run, so that it keeps its goal and target.
 void Quillet_main::Target_Price_Click() {
-    TargetPriceDialog::Client client{
-        .read_inputs = [this](WindowState& record) { return target_inputs(record); },
-        .conventions = [] { return number_conventions(); },
-        .field_words = [this](InputField field) { return input_control(c_, field).words; },
-        .use_price = [this](const QString& price) { calculate_at(price); },
-        .warn = [this](QWidget* parent, const Message& message) { warn_(parent, message); },
-    };
-    (new TargetPriceDialog(this, std::move(client)))->show();
+    if (!target_price_) {
+        TargetPriceDialog::Client client{
+            .read_inputs = [this](WindowState& record) { return target_inputs(record); },
+            .conventions = [] { return number_conventions(); },
+            .field_words = [this](InputField field) { return input_control(c_, field).words; },
+            .use_price = [this](const QString& price) { return calculate_at(price); },
+            .warn = [this](QWidget* parent, const Message& message) { warn_(parent, message); },
+        };
+        target_price_ = new TargetPriceDialog(this, std::move(client));
+        watch_inputs(c_, target_price_, [this] { target_price_->inputs_changed(); });
+    }
+    target_price_->show();
+    target_price_->raise();
+    target_price_->activateWindow();
 }
 
 std::optional<QString> Quillet_main::target_inputs(WindowState& record) {
@@ -198,16 +205,21 @@ std::optional<QString> Quillet_main::target_inputs(WindowState& record) {
     return std::nullopt;
 }
 
-void Quillet_main::calculate_at(const QString& price) {
+std::optional<QString> Quillet_main::calculate_at(const QString& price) {
     c_.txt_end_price->setText(price);
-    cmd_calc_Click();
+    return calculate();
 }
 
 // ---- Calculate -----------------------------------------------------
 
 void Quillet_main::cmd_calc_Click() {
+    if (const std::optional<QString> outcome = calculate())
+        announcer_->announce(*outcome);
+}
+
+std::optional<QString> Quillet_main::calculate() {
     if (!checks_->settle())
-        return;
+        return std::nullopt;
     read_controls(c_, record_);
     const NoticeSink notify = [this](Notice notice) {
         switch (notice) {
@@ -216,13 +228,14 @@ void Quillet_main::cmd_calc_Click() {
             break;
         }
     };
-    const CalcOutcome outcome = calculate(record_, number_conventions(), notify);
+    const CalcOutcome outcome = quillet::calculate(record_, number_conventions(), notify);
     write_results(record_, c_);
     stale_->calculated();
-    if (!outcome.ok())
+    if (!outcome.ok()) {
         report_failure(outcome); // the box is an alert of its own
-    else
-        announcer_->announce(outcome_text(c_));
+        return std::nullopt;
+    }
+    return outcome_text(c_);
 }
 
 void Quillet_main::report_failure(const CalcOutcome& outcome) {

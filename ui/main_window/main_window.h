@@ -15,7 +15,8 @@
 //                    the outcome announced to a screen reader (announcement.h)
 //   colours          taken from the palette, again when it changes (window_colours.h)
 //   menus            File, Edit, Tools, Help, opened from the keyboard too (menus.h);
-//                    Tools > Target Price opens ui/target_price
+//                    Tools > Target Price opens ui/target_price, which follows
+//                    the inputs
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in
@@ -42,6 +43,7 @@ class QDialog;
 namespace quillet::ui {
 class Announcer;
 class StaleMarking;
+class TargetPriceDialog;
 } // namespace quillet::ui
 
 namespace quillet::ui {
@@ -66,8 +68,9 @@ public:
     // rejects its text; otherwise nothing, with the controls copied into
     // `record` and the conventions Calculate reads them under.
     std::optional<QString> target_inputs(WindowState& record);
-    // Writes `price` into Ending Price and runs Calculate.
-    void calculate_at(const QString& price);
+    // Writes `price` into Ending Price and runs Calculate, without announcing
+    // it: the outcome a screen reader should hear, or nothing after a box.
+    std::optional<QString> calculate_at(const QString& price);
 
 private:
     void build_menus();
@@ -80,8 +83,9 @@ private:
     void Exit_Click();
     void Target_Price_Click();
 
-    // Calculate.
+    // Calculate: the run, then its outcome announced.
     void cmd_calc_Click();
+    std::optional<QString> calculate();
     void report_failure(const CalcOutcome& outcome);
 
     // Interlocks.
@@ -102,6 +106,7 @@ private:
     StaleMarking* stale_ = nullptr;
     Announcer* announcer_ = nullptr;
     QPointer<QDialog> about_;
+    QPointer<TargetPriceDialog> target_price_; // made when first opened
 };
 
 } // namespace quillet::ui

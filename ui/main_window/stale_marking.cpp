@@ -16,13 +16,7 @@ StaleMarking::StaleMarking(const Controls& controls, std::function<void(const QS
     : QObject(parent)
     , controls_(controls)
     , announce_(std::move(announce)) {
-    for (const PriceFieldRow& row : price_fields)
-        connect(controls.*row.widget, &QLineEdit::textChanged, this, &StaleMarking::input_changed);
-    for (const SelectorRow& row : selectors)
-        connect(controls.*row.widget, &QComboBox::currentTextChanged, this,
-                &StaleMarking::input_changed);
-    for (const OptionRow& row : options)
-        connect(controls.*row.widget, &QCheckBox::stateChanged, this, &StaleMarking::input_changed);
+    watch_inputs(controls, this, [this] { input_changed(); });
 }
 
 void StaleMarking::calculated() {

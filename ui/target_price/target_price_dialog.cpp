@@ -2,6 +2,7 @@
 
 #include "engine/target_price.h"
 #include "engine/text_readings.h"
+#include "ui/common/contrast.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 #include "ui/main_window/announcement.h"
@@ -69,8 +70,6 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     , client_(std::move(client)) {
     setObjectName(QStringLiteral("TargetPrice"));
     setWindowTitle(QStringLiteral("Target Price"));
-    setWindowModality(Qt::WindowModal);
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::font("Verdana", 9.75));
     setFixedSize(Twips(*this).size(width_twips, height_twips));
 
@@ -116,23 +115,14 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
                        static_cast<QWidget*>(lowest_), static_cast<QWidget*>(outcome_)})
         w->installEventFilter(this);
     connect(goal_, &QComboBox::currentIndexChanged, this, &TargetPriceDialog::goal_changed);
-    connect(target_, &QLineEdit::textEdited, this, [this] { show_answer({}, {}); });
-    connect(find_, &QPushButton::clicked, this, &TargetPriceDialog::find);
+    connect(target_, &QLineEdit::textEdited, this, &TargetPriceDialog::schedule_answer);
+    connect(find_, &QPushButton::clicked, this, [this] { answer(true); });
     connect(use_, &QPushButton::clicked, this, &TargetPriceDialog::use_this_price);
-    connect(close_, &QPushButton::clicked, this, &QDialog::reject); // Escape too
-    // The target is checked once the focus has left it for another control of
-    // the dialog, as a price field is; Close is the way out. Find runs a check
-    // still waiting at once, so it is shown only once.
-    focus_connection_ =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-            if (old != target_ || !now || now->window() != this || now == close_)
-                return;
-            check_waiting_ = true;
-            QTimer::singleShot(0, this, [this] {
-                if (check_waiting_)
-                    target_passes();
-            });
-        });
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject); // Escape too: it hides
+    // Answers follow every change, once the changes of a moment are in.
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(0);
+    connect(&refresh_, &QTimer::timeout, this, [this] { answer(false); });
     goal_changed();
     // Made after the first goal is shown, which is not news. Orca takes a
     // drop-down's new item only from a list it can select in, which Qt 6.4
@@ -142,7 +132,6 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
 }
 
 TargetPriceDialog::~TargetPriceDialog() {
-    disconnect(focus_connection_);
     for (QObject* w : {static_cast<QObject*>(goal_), static_cast<QObject*>(target_),
                        static_cast<QObject*>(lowest_), static_cast<QObject*>(outcome_)})
         w->removeEventFilter(this);
@@ -162,72 +151,119 @@ bool TargetPriceDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TargetPriceDialog::inputs_changed() {
+    schedule_answer();
+}
+
+void TargetPriceDialog::schedule_answer() {
+    if (isVisible())
+        refresh_.start();
+}
+
+void TargetPriceDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    schedule_answer();
+}
+
 void TargetPriceDialog::goal_changed() {
     if (announcer_)
         announcer_->announce(goal_->currentText());
     const bool break_even = goal_at(goal_->currentIndex()) == TargetGoal::break_even;
     target_->setEnabled(!break_even);
     target_->setText(break_even ? QString() : target_words::amount({}, client_.conventions()));
-    show_answer({}, {});
+    schedule_answer();
 }
 
-// A number under the window's conventions; a margin below 100.
-bool TargetPriceDialog::target_passes() {
-    check_waiting_ = false;
+// The target as a number under the window's conventions, a margin below 100;
+// nothing when Target holds something else. Break-even needs none.
+std::optional<Currency> TargetPriceDialog::target(const NumberConventions& conventions) const {
     const TargetGoal goal = goal_at(goal_->currentIndex());
-    if (goal == TargetGoal::break_even || !isVisible())
-        return true;
-    const NumberConventions conventions = client_.conventions();
+    if (goal == TargetGoal::break_even)
+        return Currency{};
     const MoneyReading target = money_from_text(target_->text().toStdString(), conventions);
     if (target.ok() && (goal != TargetGoal::margin || target.value < "100"_usd))
-        return true;
-    client_.warn(this, target_words::target_refused(goal, conventions));
-    target_->setFocus(Qt::OtherFocusReason);
-    target_->selectAll();
-    return false;
+        return target.value;
+    return std::nullopt;
 }
 
-void TargetPriceDialog::find() {
-    if (!target_passes())
-        return;
-    WindowState record;
-    if (const auto mend = client_.read_inputs(record)) {
-        show_answer({}, target_words::mend_first(*mend));
+// The answer on the window's inputs as they stand. Find (`asked`) also shows
+// a box for a refused target and takes the focus to the answer; an answer
+// that follows a change moves nothing. While an input or the target is
+// refused, the last answer stays, marked out of date, with the reason.
+void TargetPriceDialog::answer(bool asked) {
+    refresh_.stop();
+    const NumberConventions conventions = client_.conventions();
+    const TargetGoal goal = goal_at(goal_->currentIndex());
+    const std::optional<Currency> wanted = target(conventions);
+    if (!wanted) {
+        const Message refused = target_words::target_refused(goal, conventions);
+        mark_out_of_date(refused.text);
+        if (asked) {
+            client_.warn(this, refused);
+            target_->setFocus(Qt::OtherFocusReason);
+            target_->selectAll();
+        }
         return;
     }
-    const NumberConventions conventions = client_.conventions();
-    TargetRequest request{goal_at(goal_->currentIndex()), {}};
-    if (request.goal != TargetGoal::break_even)
-        request.target = money_from_text(target_->text().toStdString(), conventions).value;
-    const TargetAnswer answer = find_target_price(record, conventions, request);
+    WindowState record;
+    if (const auto mend = client_.read_inputs(record)) {
+        mark_out_of_date(target_words::mend_first(*mend));
+        return;
+    }
+    const TargetRequest request{goal, *wanted};
+    const TargetAnswer found = find_target_price(record, conventions, request);
     // In the user's form, so that Use This Price writes what they would have typed.
-    const QString price = answer.verdict == TargetVerdict::found
-                              ? target_words::amount(answer.price, conventions)
+    const QString price = found.verdict == TargetVerdict::found
+                              ? target_words::amount(found.price, conventions)
                               : QString();
-    show_answer(price, target_words::outcome(answer, request, conventions, client_.field_words));
+    show_answer(price, target_words::outcome(found, request, conventions, client_.field_words),
+                asked);
 }
 
+// The price goes into Ending Price and is calculated; the dialog stays, and
+// says what the calculation came to, since the focus stays here.
 void TargetPriceDialog::use_this_price() {
     const QString price = lowest_->text();
-    if (price.isEmpty())
+    if (price.isEmpty() || !use_->isEnabled())
         return;
-    accept();
-    client_.use_price(price);
+    if (const std::optional<QString> outcome = client_.use_price(price))
+        announcer_->announce(*outcome);
 }
 
 // The answer, with the outcome as its description so that a screen reader
 // reads both when the focus comes to the price. The focus moves first: Orca
 // takes a text change in the field about to get the focus for the focus
 // itself, and then drops the focus event with its name and description.
-void TargetPriceDialog::show_answer(const QString& price, const QString& outcome) {
-    if (!outcome.isEmpty())
+void TargetPriceDialog::show_answer(const QString& price, const QString& outcome, bool focus) {
+    if (focus)
         lowest_->setFocus(Qt::OtherFocusReason);
+    show_out_of_date(false);
     lowest_->setText(price);
     lowest_->setAccessibleDescription(outcome);
     outcome_->setText(outcome);
     use_->setEnabled(!price.isEmpty());
-    if (!outcome.isEmpty())
+    if (focus)
         lowest_->selectAll();
+}
+
+// The last answer no longer belongs to what is on screen: it is drawn as
+// out-of-date figures are, cannot be used, and the outcome says why.
+void TargetPriceDialog::mark_out_of_date(const QString& reason) {
+    show_out_of_date(!lowest_->text().isEmpty());
+    lowest_->setAccessibleDescription(reason);
+    outcome_->setText(reason);
+    use_->setEnabled(false);
+}
+
+void TargetPriceDialog::show_out_of_date(bool marked) {
+    QFont font = lowest_->font();
+    font.setItalic(marked);
+    lowest_->setFont(font);
+    QPalette fainter;
+    if (marked)
+        fainter.setColor(QPalette::Text, eased_text(palette().color(QPalette::Text),
+                                                    palette().color(QPalette::Base), 5.0, 80));
+    lowest_->setPalette(fainter);
 }
 
 } // namespace quillet::ui

@@ -2,13 +2,15 @@
 
 // "Target Price": the lowest ending price that breaks even, makes a profit or
 // reaches a margin, found by the engine (engine/target_price.h) on the main
-// window's inputs as they stand. Modal to the main window; it deletes itself
-// when closed.
+// window's inputs as they stand. Not modal: the answer follows every change
+// of the goal, the target and the window's inputs (Find asks at once). Closed,
+// it hides, and keeps its goal and target for the rest of the run.
 
 #include "ui/main_window/prompts.h"
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -20,6 +22,7 @@ class QPushButton;
 
 // The engine's headers stay out of this one: moc cannot read <compare>.
 namespace quillet {
+class Currency;
 struct NumberConventions;
 struct WindowState;
 enum class InputField;
@@ -43,8 +46,9 @@ public:
         std::function<NumberConventions()> conventions;
         // The words for an input the engine found at fault.
         std::function<QString(InputField)> field_words;
-        // Writes the price into Ending Price and calculates.
-        std::function<void(const QString& price)> use_price;
+        // Writes the price into Ending Price and calculates: what a screen
+        // reader should hear of it, or nothing when a box said it.
+        std::function<std::optional<QString>(const QString& price)> use_price;
         // Shows a modal warning box.
         std::function<void(QWidget* parent, const Message&)> warn;
     };
@@ -54,15 +58,22 @@ public:
     // this is no dialog of ours to check or filter in.
     ~TargetPriceDialog() override;
 
+    // The window's inputs changed: the answer follows.
+    void inputs_changed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void goal_changed();
-    bool target_passes();
-    void find();
+    void schedule_answer();
+    std::optional<Currency> target(const NumberConventions& conventions) const;
+    void answer(bool asked);
     void use_this_price();
-    void show_answer(const QString& price, const QString& outcome);
+    void show_answer(const QString& price, const QString& outcome, bool focus);
+    void mark_out_of_date(const QString& reason);
+    void show_out_of_date(bool marked);
 
     Client client_;
     QComboBox* goal_ = nullptr;
@@ -73,8 +84,7 @@ private:
     QPushButton* use_ = nullptr;
     QPushButton* close_ = nullptr;
     Announcer* announcer_ = nullptr;
-    bool check_waiting_ = false;
-    QMetaObject::Connection focus_connection_;
+    QTimer refresh_;
 };
 
 } // namespace quillet::ui
