@@ -125,7 +125,25 @@ void BM_FindTargetPrice(benchmark::State& state, TargetGoal goal, const char* ta
         tried = answer.calculations;
         benchmark::DoNotOptimize(answer.price);
     }
-    state.counters["prices_tried"] = static_cast<double>(tried);
+    state.counters["calculations"] = static_cast<double>(tried);
+}
+
+// The searches that once tried the most prices: margins close to the most the
+// fees leave in each tier (with PayPal 91.85, 94.35 and 95.60 %, without it
+// 94.75, 97.25 and 98.50 %), and profits near the top of the money range. The
+// calculations counter is how many prices the calculation was run at.
+void BM_FindTargetPriceHard(benchmark::State& state, bool paypal, TargetGoal goal,
+                            const char* target) {
+    WindowState record = typical_record();
+    record.chk_paypal = paypal ? CheckState::ticked : CheckState::unticked;
+    const TargetRequest request{goal, money_from_text(target, {}).value};
+    std::int64_t calculations = 0;
+    for (auto _ : state) {
+        const TargetAnswer answer = find_target_price(record, {}, request);
+        calculations = answer.calculations;
+        benchmark::DoNotOptimize(answer.price);
+    }
+    state.counters["calculations"] = static_cast<double>(calculations);
 }
 
 } // namespace
@@ -154,5 +172,50 @@ BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95, TargetGoal::margin, "95");
 BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_5, TargetGoal::margin, "95.5");
 BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_59, TargetGoal::margin, "95.59");
 BENCHMARK_CAPTURE(BM_FindTargetPrice, margin_95_6, TargetGoal::margin, "95.6");
+
+#define HARD_MARGIN(name, paypal, target)                                                          \
+    BENCHMARK_CAPTURE(BM_FindTargetPriceHard, name, paypal, TargetGoal::margin, target)
+HARD_MARGIN(paypal_tier1_91_65, true, "91.65");
+HARD_MARGIN(paypal_tier1_91_84, true, "91.84");
+HARD_MARGIN(paypal_tier1_91_85, true, "91.85");
+HARD_MARGIN(paypal_tier2_94_15, true, "94.15");
+HARD_MARGIN(paypal_tier2_94_34, true, "94.34");
+HARD_MARGIN(paypal_tier2_94_35, true, "94.35");
+HARD_MARGIN(paypal_tier3_95_40, true, "95.40");
+HARD_MARGIN(paypal_tier3_95_59, true, "95.59");
+HARD_MARGIN(paypal_tier3_95_60, true, "95.60");
+HARD_MARGIN(no_paypal_tier1_94_55, false, "94.55");
+HARD_MARGIN(no_paypal_tier1_94_74, false, "94.74");
+HARD_MARGIN(no_paypal_tier1_94_75, false, "94.75");
+HARD_MARGIN(no_paypal_tier2_97_05, false, "97.05");
+HARD_MARGIN(no_paypal_tier2_97_24, false, "97.24");
+HARD_MARGIN(no_paypal_tier2_97_25, false, "97.25");
+HARD_MARGIN(no_paypal_tier3_98_30, false, "98.30");
+HARD_MARGIN(no_paypal_tier3_98_49, false, "98.49");
+HARD_MARGIN(no_paypal_tier3_98_50, false, "98.50");
+// Shipping that brings the margin within reach in the first tier, where the
+// roundings blur it over the whole tier.
+void BM_FindTargetPriceFirstTier(benchmark::State& state, bool paypal, const char* shipping,
+                                 const char* target) {
+    WindowState record;
+    record.chk_paypal = paypal ? CheckState::ticked : CheckState::unticked;
+    record.txt_ship_charged = shipping;
+    const TargetRequest request{TargetGoal::margin, money_from_text(target, {}).value};
+    std::int64_t calculations = 0;
+    for (auto _ : state) {
+        const TargetAnswer answer = find_target_price(record, {}, request);
+        calculations = answer.calculations;
+        benchmark::DoNotOptimize(answer.price);
+    }
+    state.counters["calculations"] = static_cast<double>(calculations);
+}
+BENCHMARK_CAPTURE(BM_FindTargetPriceFirstTier, paypal_91_84, true, "10.21", "91.84");
+BENCHMARK_CAPTURE(BM_FindTargetPriceFirstTier, no_paypal_94_74, false, "4.60", "94.74");
+BENCHMARK_CAPTURE(BM_FindTargetPriceHard, paypal_profit_6e14, true, TargetGoal::profit,
+                  "600000000000000");
+BENCHMARK_CAPTURE(BM_FindTargetPriceHard, paypal_profit_6_7e14, true, TargetGoal::profit,
+                  "678901234567890.12");
+BENCHMARK_CAPTURE(BM_FindTargetPriceHard, no_paypal_profit_6e14, false, TargetGoal::profit,
+                  "600000000000000");
 
 BENCHMARK_MAIN();

@@ -82,14 +82,19 @@ inline constexpr Currency picture_pack_large_fee = "1.50"_usd; // above 6
 inline constexpr double picture_pack_small_limit = 6;
 inline constexpr double extra_picture_rate = 0.15; // each picture after the first
 
-// Final value fee: one tier applies, never the sum of tiers.
-inline constexpr Currency fvf_first_rate = "0.0525"_usd;
-inline constexpr Currency fvf_second_rate = "0.0275"_usd;
-inline constexpr Currency fvf_third_rate = "0.015"_usd;
-inline constexpr Currency fvf_first_break = "25"_usd;
-inline constexpr Currency fvf_second_break = "1000"_usd;
-inline constexpr Currency fvf_second_fixed = "1.31"_usd; // not 1.3125
-inline constexpr Currency fvf_third_fixed = "28.12"_usd; // not 28.125
+// Final value fee: one tier applies, never the sum of tiers. A tier holds the
+// end prices up to its bound and charges its rate on the part of the price
+// above the bound before it (0 for the first), plus its fixed amount.
+struct FinalValueTier {
+    Currency up_to;
+    Currency rate;
+    Currency fixed;
+};
+inline constexpr std::array<FinalValueTier, 3> fvf_tiers{{
+    {"25"_usd, "0.0525"_usd, {}},
+    {"1000"_usd, "0.0275"_usd, "1.31"_usd},      // not 1.3125
+    {Currency::max(), "0.015"_usd, "28.12"_usd}, // not 28.125
+}};
 
 // PayPal: a rate on the amount paid plus a fixed fee per payment.
 inline constexpr double paypal_rate = 0.029;

@@ -8,16 +8,25 @@
 
 namespace quillet {
 
+double paypal_fee_unrounded(Currency paid) {
+    return money_to_double(paid) * paypal_rate + paypal_fixed;
+}
+
+Currency paypal_fee_shown(double unrounded) {
+    return nearest_cent(detail::to_money(unrounded));
+}
+
 void calc_paypal_fee(WindowState& s, const StageContext& ctx) {
     const MoneyReading end_price = money_from_text(s.txt_end_price, ctx.conventions);
     if (!end_price.ok())
         throw InputFailure(end_price.failure, InputField::txt_end_price);
     const Currency shipping = detail::price_money(s, prices::ship_charged, ctx);
     const Currency paid = end_price.value + shipping;
-    const Currency fee = detail::to_money(money_to_double(paid) * paypal_rate + paypal_fixed);
-    s.txt_paypal_fee = format_cents(nearest_cent(fee));
+    const double unrounded = paypal_fee_unrounded(paid);
+    s.txt_paypal_fee = format_cents(paypal_fee_shown(unrounded));
     if (ctx.details) // whether it is counted is the total fees' to say
-        ctx.details->paypal_fee = {paid, paypal_rate, paypal_fixed, fee, nearest_cent(fee)};
+        ctx.details->paypal_fee = {paid, paypal_rate, paypal_fixed, detail::to_money(unrounded),
+                                   paypal_fee_shown(unrounded)};
 }
 
 } // namespace quillet

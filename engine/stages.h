@@ -74,6 +74,18 @@ void calc_total_spent(WindowState& s, const StageContext& ctx);
 void calc_profit(WindowState& s, const StageContext& ctx);
 void calc_margin(WindowState& s, const StageContext& ctx);
 
+// The arithmetic of the sale stages that move with the end price, on amounts
+// rather than texts, for the target price search to reason about many prices
+// at once.
+//  - The payment fee on the amount paid, in double precision before any
+//    rounding, and that fee as shown: at the ten-thousandth, then the cent.
+double paypal_fee_unrounded(Currency paid);
+Currency paypal_fee_shown(double unrounded);
+//  - The final value fee on an end price, its tier and each part.
+FinalValueFeeParts final_value_fee(Currency end_price);
+//  - The amount received as shown.
+Currency total_received(Currency shipping, Currency end_price);
+
 // After the last stage: the two further percentages of the figures as shown.
 FigureShares figure_shares(const WindowState& s);
 

@@ -50,10 +50,14 @@ void calc_total_fees(WindowState& s, const StageContext& ctx) {
     s.txt_total_fee = format_cents(in_range(total)); // no rounding step of its own
 }
 
+Currency total_received(Currency shipping, Currency end_price) {
+    return nearest_cent(shipping + end_price);
+}
+
 void calc_total_received(WindowState& s, const StageContext& ctx) {
     const Currency shipping = price_money(s, prices::ship_charged, ctx);
     const Currency end_price = price_money(s, prices::end_price, ctx);
-    s.txt_total_recv = format_cents(nearest_cent(shipping + end_price));
+    s.txt_total_recv = format_cents(total_received(shipping, end_price));
 }
 
 void calc_total_spent(WindowState& s, const StageContext& ctx) {

@@ -60,6 +60,20 @@ const Listing listings[] = {
          s.txt_ship_cost = "2.4949";
          s.txt_other_costs = "0.005";
      }},
+    {"half cents",
+     [](WindowState& s) {
+         s.txt_ship_charged = "2.005";
+         s.txt_item_cost = "1.005";
+         s.txt_other_costs = "0.015";
+     }},
+    // Shipping that brings a margin just under the most the first tier's fees
+    // leave (91.85 % with PayPal, 94.75 % without) within reach there.
+    {"first tier's limit, PayPal", [](WindowState& s) { s.txt_ship_charged = "10.21"; }},
+    {"first tier's limit, no PayPal",
+     [](WindowState& s) {
+         s.txt_ship_charged = "4.60";
+         s.chk_paypal = CheckState::unticked;
+     }},
 };
 
 struct Goal {
@@ -76,6 +90,8 @@ const Goal goals[] = {
     {{TargetGoal::margin, "61.5"_usd}, "margin 61.5"},
     {{TargetGoal::margin, "-40"_usd}, "margin -40"},
     {{TargetGoal::margin, "97"_usd}, "margin 97"},
+    {{TargetGoal::margin, "91.84"_usd}, "margin 91.84"},
+    {{TargetGoal::margin, "94.74"_usd}, "margin 94.74"},
 };
 
 struct Figures {
@@ -160,6 +176,73 @@ TEST(TargetPrice, AgreesWithEveryCentAboveOneThousand) {
         ASSERT_LT(figures.front().profit, c.request.target - "10"_usd);
         ASSERT_TRUE(first_meeting(figures, first, c.request));
         expect_agrees(record, figures, first, c.request);
+    }
+}
+
+// Goals met only far up, each checked on every cent of a window that ends at
+// the answer and starts where the figures are well below the goal, so that no
+// cent under the window can meet it either. Margins close to the most each
+// tier's fees leave (91.85, 94.35 and 95.60 % with PayPal; 94.75, 97.25 and
+// 98.50 % without), where the margin creeps up by less than its rounding, and
+// profits near the top of the money range, where doubles blur the cents.
+TEST(TargetPrice, AgreesWithEveryCentNearTheHardestGoals) {
+    WindowState with_paypal = record_of(listings[1]);
+    WindowState without_paypal = record_of(listings[2]);
+    WindowState shipping_heavy = record_of(listings[1]);
+    shipping_heavy.txt_ship_charged = "40";
+    WindowState shipping_heavy_without = shipping_heavy;
+    shipping_heavy_without.chk_paypal = CheckState::unticked;
+    WindowState fractions = record_of(listings[3]);
+    const struct {
+        const char* name;
+        const WindowState& record;
+        TargetRequest request;
+        std::int64_t window; // cents
+        Currency below;      // how far under the goal the window's first cent is
+    } cases[] = {
+        {"91.84 % with PayPal",
+         shipping_heavy,
+         {TargetGoal::margin, "91.84"_usd},
+         3000,
+         "0.01"_usd},
+        {"94.30 % with PayPal", with_paypal, {TargetGoal::margin, "94.3"_usd}, 4000, "0.01"_usd},
+        {"95.40 % with PayPal", with_paypal, {TargetGoal::margin, "95.4"_usd}, 4000, "0.01"_usd},
+        {"95.50 %, fractions of a cent",
+         fractions,
+         {TargetGoal::margin, "95.5"_usd},
+         4000,
+         "0.01"_usd},
+        {"94.70 % without",
+         shipping_heavy_without,
+         {TargetGoal::margin, "94.7"_usd},
+         3000,
+         "0.01"_usd},
+        {"97.10 % without", without_paypal, {TargetGoal::margin, "97.1"_usd}, 4000, "0.01"_usd},
+        {"98.30 % without", without_paypal, {TargetGoal::margin, "98.3"_usd}, 4000, "0.01"_usd},
+        {"a profit of $6e14",
+         with_paypal,
+         {TargetGoal::profit, "600000000000000"_usd},
+         2000,
+         "10"_usd},
+        {"a profit of $6.5e14 without",
+         without_paypal,
+         {TargetGoal::profit, "650000000000000.55"_usd},
+         2000,
+         "10"_usd},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TargetAnswer answer = find_target_price(c.record, {}, c.request);
+        ASSERT_EQ(answer.verdict, TargetVerdict::found);
+        const std::int64_t last = answer.price.count() / 100;
+        const std::int64_t first = std::max<std::int64_t>(1, last - c.window);
+        const auto figures = scan(c.record, first, last);
+        if (first > 1) {
+            const Figures& front = figures.front();
+            const bool margin = c.request.goal == TargetGoal::margin;
+            ASSERT_LE(margin ? front.margin : front.profit, c.request.target - c.below);
+        }
+        expect_agrees(c.record, figures, first, c.request);
     }
 }
 
