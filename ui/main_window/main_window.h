@@ -15,7 +15,8 @@
 //                    the outcome announced to a screen reader (announcement.h)
 //   colours          taken from the palette, again when it changes (window_colours.h)
 //   menus            File, Edit, Tools, Help, opened from the keyboard too (menus.h);
-//                    Tools > Target Price opens ui/target_price
+//                    Tools > Target Price opens ui/target_price, Tools > Fee Details
+//                    ui/fee_details, which shows the last calculation's breakdown
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in
@@ -24,6 +25,7 @@
 // moc (Qt 6.4) cannot parse <compare>, which the engine's money type brings
 // in, and needs none of the engine's types.
 #ifndef Q_MOC_RUN
+#include "engine/fee_details.h"
 #include "engine/stages.h"
 #include "engine/window_state.h"
 #endif
@@ -37,10 +39,12 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QDialog;
 
 namespace quillet::ui {
 class Announcer;
+class FeeDetailsWindow;
 class StaleMarking;
 } // namespace quillet::ui
 
@@ -79,6 +83,9 @@ private:
     void About_Click();
     void Exit_Click();
     void Target_Price_Click();
+    void Fee_Details_Click();
+    void Copy_Figures_Click();
+    void show_details();
 
     // Calculate.
     void cmd_calc_Click();
@@ -102,6 +109,9 @@ private:
     StaleMarking* stale_ = nullptr;
     Announcer* announcer_ = nullptr;
     QPointer<QDialog> about_;
+    QAction* copy_figures_ = nullptr;
+    FeeDetails details_;                         // the last calculation's breakdown
+    FeeDetailsWindow* details_window_ = nullptr; // built when first opened
 };
 
 } // namespace quillet::ui

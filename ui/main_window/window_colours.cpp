@@ -15,35 +15,13 @@ namespace quillet::ui {
 
 namespace {
 
-// `percent` of the way from `from` to `to`.
-QColor mix(const QColor& from, const QColor& to, int percent) {
-    const auto channel = [percent](int a, int b) { return a + (b - a) * percent / 100; };
-    const QColor a = from.toRgb();
-    const QColor b = to.toRgb();
-    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
-                  channel(a.blue(), b.blue()));
-}
-
 // 7:1 rather than the 4.5:1 that text needs: the figures are what the window
 // is for, and the margin keeps anti-aliased edges and poor screens readable.
 // Out-of-date figures step back toward 5:1, a difference seen at a glance.
 QColor figure_colour(const QPalette& palette, bool out_of_date) {
-    const double target = out_of_date ? 5.0 : 7.0;
-    const int furthest = out_of_date ? 80 : 40; // percent of the way to the background
-    const QColor background = palette.color(QPalette::Disabled, QPalette::Base);
-    QColor text = palette.color(QPalette::Active, QPalette::Text);
-    if (contrast_ratio(text, background) < 4.5) // a palette at odds with itself
-        text = contrast_ratio(Qt::black, background) > contrast_ratio(Qt::white, background)
-                   ? QColor(Qt::black)
-                   : QColor(Qt::white);
-    QColor eased = text;
-    for (int percent = 5; percent <= furthest; percent += 5) {
-        const QColor next = mix(text, background, percent);
-        if (contrast_ratio(next, background) < target)
-            break;
-        eased = next;
-    }
-    return eased;
+    return eased_text(palette.color(QPalette::Active, QPalette::Text),
+                      palette.color(QPalette::Disabled, QPalette::Base), out_of_date ? 5.0 : 7.0,
+                      out_of_date ? 80 : 40);
 }
 
 } // namespace
