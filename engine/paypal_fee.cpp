@@ -17,7 +17,14 @@ void calc_paypal_fee(WindowState& s, const StageContext& ctx) {
     const Currency fee = detail::to_money(money_to_double(paid) * paypal_rate + paypal_fixed);
     s.txt_paypal_fee = format_cents(nearest_cent(fee));
     if (ctx.details) // whether it is counted is the total fees' to say
-        ctx.details->paypal_fee = {paid, paypal_rate, paypal_fixed, fee, nearest_cent(fee)};
+        ctx.details->paypal_fee = PayPalFeeParts{
+            .base = paid,
+            .rate = paypal_rate,
+            .fixed = paypal_fixed,
+            .unrounded = fee,
+            .shown = nearest_cent(fee),
+            .counted = std::nullopt,
+        };
 }
 
 } // namespace quillet
