@@ -77,9 +77,11 @@ struct PayPalFeeParts {
     Currency base; // end price + shipping charged
     double rate = 0;
     double fixed = 0;
-    Currency unrounded;   // base x rate + fixed in double precision, at the nearest ten-thousandth
-    Currency shown;       // txt_paypal_fee
-    bool counted = false; // in the total fees (the box ticked); set as they are worked out
+    Currency unrounded; // base x rate + fixed in double precision, at the nearest ten-thousandth
+    Currency shown;     // txt_paypal_fee
+    // In the total fees (the box ticked), as the total fees read the box; empty
+    // when the run stopped before them.
+    std::optional<bool> counted;
 };
 
 // Percentages of the figures as shown, rounded as the profit margin is; empty

@@ -25,8 +25,14 @@ void calc_paypal_fee(WindowState& s, const StageContext& ctx) {
     const double unrounded = paypal_fee_unrounded(paid);
     s.txt_paypal_fee = format_cents(paypal_fee_shown(unrounded));
     if (ctx.details) // whether it is counted is the total fees' to say
-        ctx.details->paypal_fee = {paid, paypal_rate, paypal_fixed, detail::to_money(unrounded),
-                                   paypal_fee_shown(unrounded)};
+        ctx.details->paypal_fee = PayPalFeeParts{
+            .base = paid,
+            .rate = paypal_rate,
+            .fixed = paypal_fixed,
+            .unrounded = detail::to_money(unrounded),
+            .shown = paypal_fee_shown(unrounded),
+            .counted = std::nullopt,
+        };
 }
 
 } // namespace quillet

@@ -51,4 +51,16 @@ SaleOutcomes sale_outcomes(const WindowState& calculated, const FeeDetails& deta
     return outcomes;
 }
 
+NoSale no_sale_at_end_price(const WindowState& calculated, const FeeDetails& details) {
+    if (!details.final_value_fee || !details.listing_fee)
+        return NoSale::none;
+    const Currency price = details.final_value_fee->price;
+    if (const auto& reserve = details.listing_fee->reserve; reserve && price < reserve->reserve)
+        return NoSale::below_reserve;
+    if (const auto lowest = band_lowest_price(calculated.cmb_start_price);
+        lowest && price < *lowest)
+        return NoSale::below_starting_band;
+    return NoSale::none;
+}
+
 } // namespace quillet

@@ -37,12 +37,13 @@ std::string share_text(const std::string& part, const std::string& whole) {
 } // namespace
 
 void calc_total_fees(WindowState& s, const StageContext& ctx) {
-    const double other = price_double(s, prices::other_costs, ctx);
-    const double listing = shown_double(s.txt_list_fee);
-    const double final_value = shown_double(s.txt_fvf);
+    // Recorded first: the box is read even when the other costs then fail.
     const bool paypal_counted = is_ticked(s.chk_paypal);
     if (ctx.details && ctx.details->paypal_fee)
         ctx.details->paypal_fee->counted = paypal_counted;
+    const double other = price_double(s, prices::other_costs, ctx);
+    const double listing = shown_double(s.txt_list_fee);
+    const double final_value = shown_double(s.txt_fvf);
     // The order of the double additions is part of the result.
     const double total = paypal_counted
                              ? shown_double(s.txt_paypal_fee) + listing + final_value + other

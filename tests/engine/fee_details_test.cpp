@@ -216,7 +216,7 @@ std::string paypal_line(const std::optional<PayPalFeeParts>& p) {
     if (!p)
         return "";
     return number(p->rate) + " x " + money(p->base) + " + " + number(p->fixed) + " = " +
-           money(p->unrounded) + " -> " + money(p->shown) + (p->counted ? " counted" : "");
+           money(p->unrounded) + " -> " + money(p->shown) + (p->counted == true ? " counted" : "");
 }
 
 std::vector<std::string> outcome_lines(const FeeDetails& d) {

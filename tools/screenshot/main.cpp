@@ -1,7 +1,8 @@
 // Saves the README's pictures of the main window, menu bar included, after a
 // worked example has been calculated: OUTPUT.png in the default palette and,
-// beside it, OUTPUT-dark.png, smaller, in a dark one, and OUTPUT-target.png,
-// the Target Price dialog asked for a profit of $20 on the same listing.
+// beside it, OUTPUT-dark.png, smaller, in a dark one, OUTPUT-target.png,
+// the Target Price dialog asked for a profit of $20 on the same listing, and
+// OUTPUT-details.png, Fee Details of the example.
 //   quillet_screenshot OUTPUT.png
 #include "tools/dark_palette/dark_palette.h"
 #include "ui/main_window/main_window.h"
@@ -94,6 +95,12 @@ int main(int argc, char* argv[]) {
     if (!save(target->grab(), stem + QStringLiteral("-target.png")))
         return 1;
     target->close();
+    window.findChild<QAction*>(QStringLiteral("FeeDetails"))->trigger();
+    QApplication::processEvents();
+    QWidget* details = window.findChild<QWidget*>(QStringLiteral("FeeDetails"));
+    if (!save(details->grab(), stem + QStringLiteral("-details.png")))
+        return 1;
+    details->close();
 
     QApplication::setPalette(quillet::ui::dark_palette());
     QApplication::processEvents();

@@ -34,15 +34,15 @@ double contrast_ratio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor eased_text(QColor text, const QColor& background, double target, int furthest) {
-    if (contrast_ratio(text, background) < 4.5)
+QColor eased_text(QColor text, const QColor& background, double least, int furthest_percent) {
+    if (contrast_ratio(text, background) < 4.5) // a palette at odds with itself
         text = contrast_ratio(Qt::black, background) > contrast_ratio(Qt::white, background)
                    ? QColor(Qt::black)
                    : QColor(Qt::white);
     QColor eased = text;
-    for (int percent = 5; percent <= furthest; percent += 5) {
+    for (int percent = 5; percent <= furthest_percent; percent += 5) {
         const QColor next = mix(text, background, percent);
-        if (contrast_ratio(next, background) < target)
+        if (contrast_ratio(next, background) < least)
             break;
         eased = next;
     }

@@ -48,7 +48,10 @@ QString outcome_text(const Controls& c) {
     }
     if (parts.isEmpty())
         parts << spoken_name(c, results.front()) + u' ' + (c.*results.front().widget)->text();
-    return parts.join(QStringLiteral(", "));
+    QString text = parts.join(QStringLiteral(", "));
+    if (const QString note = c.lbl_no_sale->text(); !note.isEmpty())
+        text += QStringLiteral(". ") + note;
+    return text;
 }
 
 Announcer::Announcer(QWidget* window)

@@ -23,7 +23,8 @@ class QLabel;
 namespace quillet::ui {
 
 // "Profit ($) 26.57, Profit Margin % 66.42" from the result fields; the
-// listing fee alone when no sale figure is shown.
+// listing fee alone when no sale figure is shown. The note that the item would
+// not sell at that price follows, when it is shown.
 QString outcome_text(const Controls& controls);
 
 class Announcer : public QObject {

@@ -121,6 +121,7 @@ const std::array placements{
 
     PLACE(cmd_calc, window, "Calculate", 120, 7200, 4815, 495),
     PLACE(cmd_clear, window, "Clear", 6960, 7200, 4815, 495),
+    PLACE(lbl_no_sale, window, "", 5040, 7035, 1815, 780),
 };
 
 #undef PLACE
@@ -187,6 +188,9 @@ void style_controls(const Controls& c) {
         (c.*row.widget)->setEnabled(false);
 
     c.cmd_calc->setDefault(true);
+
+    c.lbl_no_sale->setWordWrap(true);
+    c.lbl_no_sale->setAlignment(Qt::AlignCenter);
 }
 
 } // namespace

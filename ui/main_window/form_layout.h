@@ -92,6 +92,8 @@ struct Controls {
 
     QPushButton* cmd_calc = nullptr;
     QPushButton* cmd_clear = nullptr;
+    // Between the buttons: why the item would not sell at the end price.
+    QLabel* lbl_no_sale = nullptr;
 };
 
 // The separator lines, each a strip of its own colour (window_colours.h).

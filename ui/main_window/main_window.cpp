@@ -1,9 +1,11 @@
 #include "ui/main_window/main_window.h"
 
 #include "engine/driver.h"
+#include "engine/sale_outcomes.h"
 #include "ui/about/about_dialog.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/fonts.h"
+#include "ui/fee_details/fee_details_window.h"
 #include "ui/main_window/accessibility.h"
 #include "ui/main_window/announcement.h"
 #include "ui/main_window/control_table.h"
@@ -11,6 +13,7 @@
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/focus_checks.h"
 #include "ui/main_window/menus.h"
+#include "ui/main_window/no_sale_note.h"
 #include "ui/main_window/number_conventions.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/stale_marking.h"
@@ -98,11 +101,10 @@ void Quillet_main::build_menus() {
     const MenuActions menus = add_menus(*this);
     open_menus_with_f10(*this);
     connect(menus.exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
-    connect(menus.copy_figures, &QAction::triggered, this, [this] {
-        copy_figures(c_, stale_->marked(), number_conventions());
-        announcer_->announce(copied_words(stale_->marked()));
-    });
+    copy_figures_ = menus.copy_figures;
+    connect(menus.copy_figures, &QAction::triggered, this, &Quillet_main::Copy_Figures_Click);
     connect(menus.target_price, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
+    connect(menus.fee_details, &QAction::triggered, this, &Quillet_main::Fee_Details_Click);
     connect(menus.about, &QAction::triggered, this, &Quillet_main::About_Click);
 }
 
@@ -144,6 +146,9 @@ void Quillet_main::cmd_clear_Click() {
     c_.lbl_help->clear();
     stale_->cleared(); // first, so that resetting the inputs marks nothing
     show_record(WindowState{}, c_);
+    show_no_sale(c_.lbl_no_sale, NoSale::none);
+    details_ = FeeDetails{};
+    show_details();
     announcer_->announce(QStringLiteral("Cleared"));
 }
 
@@ -210,6 +215,45 @@ std::optional<QString> Quillet_main::calculate_at(const QString& price) {
     return calculate();
 }
 
+// ---- Fee Details and Copy Figures ------------------------------------
+
+// Built on first use, so that the window starts no slower and no larger; it
+// then stays, hidden when closed, and follows every calculation.
+void Quillet_main::Fee_Details_Click() {
+    if (!details_window_) {
+        details_window_ = new FeeDetailsWindow(this);
+        details_window_->addAction(copy_figures_); // its shortcut works there too
+        details_window_->set_out_of_date(stale_->marked());
+        stale_->on_marking([this](bool marked) { details_window_->set_out_of_date(marked); });
+        show_details();
+    }
+    details_window_->show();
+    details_window_->raise();
+    details_window_->activateWindow();
+}
+
+void Quillet_main::show_details() {
+    if (!details_window_)
+        return;
+    const auto caption_of = [this](CheckState WindowState::*box) {
+        for (const OptionRow& row : options)
+            if (row.state == box)
+                return (c_.*row.widget)->text();
+        return QString();
+    };
+    details_window_->show_rows(detail_rows(details_, caption_of));
+}
+
+// The figures of the active window: Fee Details' rows while it is the one.
+void Quillet_main::Copy_Figures_Click() {
+    if (details_window_ && details_window_->isVisible() && details_window_->isActiveWindow()) {
+        details_window_->copy(number_conventions());
+        return;
+    }
+    copy_figures(c_, stale_->marked(), stale_->paypal_left_out(), number_conventions());
+    announcer_->announce(copied_words(stale_->marked()));
+}
+
 // ---- Calculate -----------------------------------------------------
 
 void Quillet_main::cmd_calc_Click() {
@@ -228,9 +272,13 @@ std::optional<QString> Quillet_main::calculate() {
             break;
         }
     };
-    const CalcOutcome outcome = quillet::calculate(record_, number_conventions(), notify);
+    const CalcOutcome outcome =
+        quillet::calculate(record_, number_conventions(), notify, &details_);
     write_results(record_, c_);
     stale_->calculated();
+    stale_->set_paypal_left_out(details_.paypal_fee && details_.paypal_fee->counted == false);
+    show_no_sale(c_.lbl_no_sale, no_sale_at_end_price(record_, details_));
+    show_details();
     if (!outcome.ok()) {
         report_failure(outcome); // the box is an alert of its own
         return std::nullopt;

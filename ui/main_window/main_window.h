@@ -16,7 +16,8 @@
 //   colours          taken from the palette, again when it changes (window_colours.h)
 //   menus            File, Edit, Tools, Help, opened from the keyboard too (menus.h);
 //                    Tools > Target Price opens ui/target_price, which follows
-//                    the inputs
+//                    the inputs; Tools > Fee Details ui/fee_details, which
+//                    shows the last calculation's breakdown
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in
@@ -25,6 +26,7 @@
 // moc (Qt 6.4) cannot parse <compare>, which the engine's money type brings
 // in, and needs none of the engine's types.
 #ifndef Q_MOC_RUN
+#include "engine/fee_details.h"
 #include "engine/stages.h"
 #include "engine/window_state.h"
 #endif
@@ -38,10 +40,12 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QDialog;
 
 namespace quillet::ui {
 class Announcer;
+class FeeDetailsWindow;
 class StaleMarking;
 class TargetPriceDialog;
 } // namespace quillet::ui
@@ -82,6 +86,9 @@ private:
     void About_Click();
     void Exit_Click();
     void Target_Price_Click();
+    void Fee_Details_Click();
+    void Copy_Figures_Click();
+    void show_details();
 
     // Calculate: the run, then its outcome announced.
     void cmd_calc_Click();
@@ -107,6 +114,9 @@ private:
     Announcer* announcer_ = nullptr;
     QPointer<QDialog> about_;
     QPointer<TargetPriceDialog> target_price_; // made when first opened
+    QAction* copy_figures_ = nullptr;
+    FeeDetails details_;                         // the last calculation's breakdown
+    FeeDetailsWindow* details_window_ = nullptr; // built when first opened
 };
 
 } // namespace quillet::ui

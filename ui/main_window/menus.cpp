@@ -11,29 +11,35 @@ namespace quillet::ui {
 
 namespace {
 
-// A menu of one entry; each carries its control name as its objectName.
-QAction* add_menu(QMainWindow& window, const char* title, const char* menu_name,
-                  const char* entry_text, const char* entry_name, const QKeySequence& keys) {
-    QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
-    menu->setObjectName(QString::fromLatin1(menu_name));
-    QAction* entry = menu->addAction(QString::fromLatin1(entry_text));
-    entry->setObjectName(QString::fromLatin1(entry_name));
+// An entry carries its control name as its objectName.
+QAction* add_entry(QMenu* menu, const char* text, const char* name, const QKeySequence& keys) {
+    QAction* entry = menu->addAction(QString::fromLatin1(text));
+    entry->setObjectName(QString::fromLatin1(name));
     entry->setShortcut(keys);
     return entry;
+}
+
+QMenu* add_menu(QMainWindow& window, const char* title, const char* name) {
+    QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
 }
 
 } // namespace
 
 MenuActions add_menus(QMainWindow& window) {
-    return {
-        // Spelled out: QKeySequence::Quit is empty under some platform themes.
-        .exit = add_menu(window, "&File", "file", "E&xit", "Exit", Qt::CTRL | Qt::Key_Q),
-        .copy_figures = add_menu(window, "&Edit", "Edit", "&Copy Figures", "CopyFigures",
-                                 Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-        .target_price = add_menu(window, "&Tools", "Tools", "&Target Price...", "TargetPrice",
-                                 Qt::CTRL | Qt::Key_T),
-        .about = add_menu(window, "&Help", "Help", "About", "About", QKeySequence()),
-    };
+    MenuActions actions{};
+    // Spelled out: QKeySequence::Quit is empty under some platform themes.
+    actions.exit =
+        add_entry(add_menu(window, "&File", "file"), "E&xit", "Exit", Qt::CTRL | Qt::Key_Q);
+    actions.copy_figures = add_entry(add_menu(window, "&Edit", "Edit"), "&Copy Figures",
+                                     "CopyFigures", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    QMenu* tools = add_menu(window, "&Tools", "Tools");
+    actions.target_price =
+        add_entry(tools, "&Target Price...", "TargetPrice", Qt::CTRL | Qt::Key_T);
+    actions.fee_details = add_entry(tools, "Fee &Details...", "FeeDetails", Qt::CTRL | Qt::Key_D);
+    actions.about = add_entry(add_menu(window, "&Help", "Help"), "About", "About", QKeySequence());
+    return actions;
 }
 
 void open_menus_with_f10(QMainWindow& window) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The window's menus: File, Edit, Tools and Help, one entry each with its
+// The window's menus: File, Edit, Tools and Help, each entry with its
 // shortcut. They open from the keyboard as desktop users expect: Alt with a
 // menu's access key ("&File", "&Help"), and F10, which opens the first menu.
 // Alt pressed and released alone selects the menu bar wherever the style
@@ -16,6 +16,7 @@ struct MenuActions {
     QAction* exit;
     QAction* copy_figures;
     QAction* target_price;
+    QAction* fee_details;
     QAction* about;
 };
 

@@ -9,8 +9,14 @@
 // for flat review; a screen reader hears
 // out_of_date_announcement once, as the marking starts. The figures
 // themselves stay as they are; a run that a field's check stops changes
-// nothing here.
+// nothing here. Whoever else shows the figures hears of each change of the
+// marking (on_marking).
+//
+// The PayPal figure that the total fees left out is marked too, for as long as
+// the figures it belongs to stand: struck out, and described by
+// paypal_left_out_text.
 
+#include "ui/common/figure_marks.h"
 #include "ui/main_window/form_layout.h"
 
 #include <QObject>
@@ -22,7 +28,6 @@
 
 namespace quillet::ui {
 
-inline constexpr std::string_view out_of_date_text = "Out of date: press Calculate";
 inline constexpr std::string_view out_of_date_announcement = "Figures out of date: press Calculate";
 
 class StaleMarking : public QObject {
@@ -37,16 +42,25 @@ public:
     // Clear emptied them: there is nothing to mark until the next calculation.
     void cleared();
 
+    // Calculate says whether the total fees left the PayPal fee out.
+    void set_paypal_left_out(bool left_out);
+
     bool marked() const { return marked_; }
+    bool paypal_left_out() const { return paypal_left_out_; }
+
+    void on_marking(std::function<void(bool marked)> heard) { heard_ = std::move(heard); }
 
 private:
     void input_changed();
     void show(bool marked);
+    void restyle();
 
     Controls controls_;
     std::function<void(const QString&)> announce_;
     bool figures_shown_ = false; // a calculation has written the result fields
     bool marked_ = false;
+    bool paypal_left_out_ = false;
+    std::function<void(bool)> heard_;
 };
 
 } // namespace quillet::ui

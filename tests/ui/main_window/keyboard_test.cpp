@@ -29,8 +29,9 @@ QStringList menu_captions(QMenuBar* bar) {
     return captions;
 }
 
-const QStringList captions_as_built{
-    "&File", "E&xit", "&Edit", "&Copy Figures", "&Tools", "&Target Price...", "&Help", "About"};
+const QStringList captions_as_built{"&File",           "E&xit",  "&Edit",
+                                    "&Copy Figures",   "&Tools", "&Target Price...",
+                                    "Fee &Details...", "&Help",  "About"};
 
 class Menus : public testing::Test {
 protected:
