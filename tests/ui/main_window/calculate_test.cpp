@@ -20,16 +20,6 @@ namespace {
 
 class Calculate : public testing::Test {
 protected:
-    // Enters the figures of the worked example and calculates.
-    void enter_the_worked_example() {
-        h.type("cmb_start_price", QStringLiteral("$1 - $9.99")); // listing fee 0.35
-        h.type("txt_end_price", QStringLiteral("10.00"));
-        h.type("txt_ship_charged", QStringLiteral("5.00"));
-        h.type("txt_item_cost", QStringLiteral("4.00"));
-        h.type("txt_ship_cost", QStringLiteral("3.00"));
-        h.type("txt_other_costs", QStringLiteral("1.00"));
-    }
-
     QStringList results() const {
         QStringList out;
         for (const QLineEdit* field : result_fields(h.window()))
@@ -43,7 +33,7 @@ protected:
 // In the window's reading order: the listing fee, the final value fee and the
 // eBaY total, then the PayPal fee and the totals.
 TEST_F(Calculate, WorkedExampleWithPayPalCountedAndNot) {
-    enter_the_worked_example();
+    h.type_the_worked_example();
     h.click("cmd_calc");
     EXPECT_EQ(results(), (QStringList{"0.35", "0.52", "0.88", "0.74", "2.61", "15.00", "9.61",
                                       "5.39", "35.93"}));
@@ -55,7 +45,7 @@ TEST_F(Calculate, WorkedExampleWithPayPalCountedAndNot) {
 }
 
 TEST_F(Calculate, AGreyedPayPalBoxDoesNotCount) {
-    enter_the_worked_example();
+    h.type_the_worked_example();
     auto* paypal = h.control<QCheckBox>("chk_paypal");
     paypal->setTristate(true);
     paypal->setCheckState(Qt::PartiallyChecked);

@@ -118,13 +118,7 @@ private:
 TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
     WindowHarness h;
     RestorePalette restore;
-    h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
-    for (const auto& [field, typed] : {std::pair{"txt_end_price", "10.00"},
-                                       {"txt_ship_charged", "5.00"},
-                                       {"txt_item_cost", "4.00"},
-                                       {"txt_ship_cost", "3.00"},
-                                       {"txt_other_costs", "1.00"}})
-        h.type(field, QString::fromLatin1(typed));
+    h.type_the_worked_example();
     h.click("cmd_calc");
     h.hover("txt_end_price");
     ASSERT_EQ(h.text("txt_profit"), QStringLiteral("5.39"));

@@ -214,6 +214,15 @@ void WindowHarness::type(const char* name, const QString& text) {
     }
 }
 
+void WindowHarness::type_the_worked_example(const QString& end_price) {
+    type("cmb_start_price", QStringLiteral("$1 - $9.99"));
+    type("txt_end_price", end_price);
+    type("txt_ship_charged", QStringLiteral("5.00"));
+    type("txt_item_cost", QStringLiteral("4.00"));
+    type("txt_ship_cost", QStringLiteral("3.00"));
+    type("txt_other_costs", QStringLiteral("1.00"));
+}
+
 void WindowHarness::tab() {
     QTest::keyClick(focus_widget(), Qt::Key_Tab);
     settle();

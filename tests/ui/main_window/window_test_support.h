@@ -156,6 +156,11 @@ public:
     // Boxes shown so far, oldest first; taking them empties the record.
     QList<Message> take_boxes();
 
+    // The README's worked example typed into the window, with that ending
+    // price: an item bought for 4.00, started in "$1 - $9.99", 5.00 shipping
+    // charged, 3.00 shipping paid, 1.00 other costs.
+    void type_the_worked_example(const QString& end_price = QStringLiteral("10.00"));
+
 private:
     QWidget* focus_widget() const;
 
