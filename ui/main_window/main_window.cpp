@@ -5,6 +5,7 @@
 #include "ui/about/about_dialog.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/fonts.h"
+#include "ui/compare/compare_window.h"
 #include "ui/fee_details/fee_details_window.h"
 #include "ui/main_window/accessibility.h"
 #include "ui/main_window/announcement.h"
@@ -15,6 +16,7 @@
 #include "ui/main_window/menus.h"
 #include "ui/main_window/no_sale_note.h"
 #include "ui/main_window/number_conventions.h"
+#include "ui/main_window/qt_text.h"
 #include "ui/main_window/quick_help.h"
 #include "ui/main_window/stale_marking.h"
 #include "ui/main_window/state_binding.h"
@@ -62,6 +64,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     announcer_ = new Announcer(this);
     stale_ = new StaleMarking(
         c_, [this](const QString& text) { announcer_->announce(text); }, this);
+    stale_->on_marking([this](bool marked) { marking_changed(marked); });
     // An auto-default button outside a dialog drops its default flag, and its
     // look, as soon as the focus leaves it; "Calculate" keeps both by not being
     // one, and still takes Enter while focused. A focused "Clear" takes Enter
@@ -103,6 +106,10 @@ void Quillet_main::build_menus() {
     connect(menus.exit, &QAction::triggered, this, &Quillet_main::Exit_Click);
     copy_figures_ = menus.copy_figures;
     connect(menus.copy_figures, &QAction::triggered, this, &Quillet_main::Copy_Figures_Click);
+    keep_ = menus.keep_for_comparison;
+    keep_->setEnabled(false); // nothing calculated yet
+    connect(keep_, &QAction::triggered, this, &Quillet_main::Keep_Click);
+    connect(menus.compare, &QAction::triggered, this, &Quillet_main::Compare_Click);
     connect(menus.target_price, &QAction::triggered, this, &Quillet_main::Target_Price_Click);
     connect(menus.fee_details, &QAction::triggered, this, &Quillet_main::Fee_Details_Click);
     connect(menus.about, &QAction::triggered, this, &Quillet_main::About_Click);
@@ -149,6 +156,7 @@ void Quillet_main::cmd_clear_Click() {
     show_no_sale(c_.lbl_no_sale, NoSale::none);
     details_ = FeeDetails{};
     show_details();
+    keep_->setEnabled(false);
     announcer_->announce(QStringLiteral("Cleared"));
 }
 
@@ -224,7 +232,6 @@ void Quillet_main::Fee_Details_Click() {
         details_window_ = new FeeDetailsWindow(this);
         details_window_->addAction(copy_figures_); // its shortcut works there too
         details_window_->set_out_of_date(stale_->marked());
-        stale_->on_marking([this](bool marked) { details_window_->set_out_of_date(marked); });
         show_details();
     }
     details_window_->show();
@@ -244,14 +251,112 @@ void Quillet_main::show_details() {
     details_window_->show_rows(detail_rows(details_, caption_of));
 }
 
-// The figures of the active window: Fee Details' rows while it is the one.
+// Whoever shows the figures hears of the out-of-date marking; figures out of
+// date are not worth keeping.
+void Quillet_main::marking_changed(bool marked) {
+    if (details_window_)
+        details_window_->set_out_of_date(marked);
+    if (marked && keep_)
+        keep_->setEnabled(false);
+}
+
+// The figures of the active window: Fee Details' rows or the comparison
+// while one of them is the one.
 void Quillet_main::Copy_Figures_Click() {
+    if (compare_ && compare_->isVisible() && compare_->isActiveWindow()) {
+        compare_->copy(number_conventions());
+        return;
+    }
     if (details_window_ && details_window_->isVisible() && details_window_->isActiveWindow()) {
         details_window_->copy(number_conventions());
         return;
     }
     copy_figures(c_, stale_->marked(), stale_->paypal_left_out(), number_conventions());
     announcer_->announce(copied_words(stale_->marked()));
+}
+
+// ---- Keep and Compare ---------------------------------------------
+
+namespace {
+
+QString yes_no(CheckState state) {
+    return is_ticked(state) ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+// The comparison's rows, captioned as this window captions its controls: the
+// inputs in the order a seller fills them in, then the nine figures and Fee
+// Details' two shares.
+QList<CompareRow> compare_rows(const Controls& c) {
+    QList<CompareRow> rows;
+    using Kind = CompareRow::Kind;
+    const auto price = [&](const PriceFieldRow& row) {
+        rows.append(
+            {spoken_name(c, row), Kind::input,
+             [text = row.field.text](const KeptListing& l) { return qstring(l.record.*text); }});
+    };
+    const auto selector = [&](const SelectorRow& row) {
+        rows.append({spoken_name(c, row), Kind::input,
+                     [text = row.text](const KeptListing& l) { return qstring(l.record.*text); }});
+    };
+    price(price_fields[0]); // item cost
+    selector(selectors[0]); // starting band
+    selector(selectors[1]); // Buy-It-Now band
+    for (std::size_t i = 1; i < price_fields.size(); ++i)
+        price(price_fields[i]);
+    selector(selectors[2]); // pictures
+    for (const OptionRow& row : options)
+        rows.append(
+            {row.spoken.empty() ? (c.*row.widget)->text() : qstring(row.spoken), Kind::input,
+             [state = row.state](const KeptListing& l) { return yes_no(l.record.*state); }});
+    for (const ResultRow& row : results)
+        rows.append({spoken_name(c, row),
+                     row.widget == &Controls::txt_profit ? Kind::profit : Kind::figure,
+                     [text = row.text](const KeptListing& l) { return qstring(l.record.*text); }});
+    rows.append({QStringLiteral("Return on Cost %"), Kind::figure,
+                 [](const KeptListing& l) { return qstring(l.shares.return_on_cost); }});
+    rows.append({QStringLiteral("Fees Share of Received %"), Kind::figure,
+                 [](const KeptListing& l) { return qstring(l.shares.fees_of_received); }});
+    return rows;
+}
+
+} // namespace
+
+// Built when first needed, so that the window starts no slower; it then
+// stays, hidden when closed, with its columns.
+void Quillet_main::build_compare() {
+    if (compare_)
+        return;
+    compare_ = new CompareWindow(
+        this, {.rows = compare_rows(c_),
+               .restore = [this](const WindowState& record) { restore(record); }});
+    compare_->addAction(copy_figures_); // its shortcut works there too
+    // Keep leaves the focus with the inputs the seller goes on changing.
+    compare_->setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void Quillet_main::Keep_Click() {
+    if (!keep_->isEnabled())
+        return;
+    build_compare();
+    WindowState kept;
+    read_controls(c_, kept);
+    compare_->keep(kept, details_.shares);
+    compare_->show();
+    compare_->raise();
+}
+
+void Quillet_main::Compare_Click() {
+    build_compare();
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+}
+
+// A kept listing's inputs, back in this window and calculated.
+void Quillet_main::restore(const WindowState& record) {
+    show_record(record, c_);
+    activateWindow();
+    cmd_calc_Click();
 }
 
 // ---- Calculate -----------------------------------------------------
@@ -276,6 +381,7 @@ std::optional<QString> Quillet_main::calculate() {
         quillet::calculate(record_, number_conventions(), notify, &details_);
     write_results(record_, c_);
     stale_->calculated();
+    keep_->setEnabled(outcome.ok());
     stale_->set_paypal_left_out(details_.paypal_fee && details_.paypal_fee->counted == false);
     show_no_sale(c_.lbl_no_sale, no_sale_at_end_price(record_, details_));
     show_details();

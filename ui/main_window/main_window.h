@@ -17,7 +17,9 @@
 //   menus            File, Edit, Tools, Help, opened from the keyboard too (menus.h);
 //                    Tools > Target Price opens ui/target_price, which follows
 //                    the inputs; Tools > Fee Details ui/fee_details, which
-//                    shows the last calculation's breakdown
+//                    shows the last calculation's breakdown; Edit > Keep for
+//                    Comparison adds the inputs and figures to ui/compare,
+//                    Tools > Compare shows it
 //   Form_Load, Clear, About, Exit
 //
 // What each input and result control means to these is its row in
@@ -45,6 +47,7 @@ class QDialog;
 
 namespace quillet::ui {
 class Announcer;
+class CompareWindow;
 class FeeDetailsWindow;
 class StaleMarking;
 class TargetPriceDialog;
@@ -89,6 +92,11 @@ private:
     void Fee_Details_Click();
     void Copy_Figures_Click();
     void show_details();
+    void Keep_Click();
+    void Compare_Click();
+    void build_compare();
+    void restore(const WindowState& record);
+    void marking_changed(bool marked);
 
     // Calculate: the run, then its outcome announced.
     void cmd_calc_Click();
@@ -117,6 +125,8 @@ private:
     QAction* copy_figures_ = nullptr;
     FeeDetails details_;                         // the last calculation's breakdown
     FeeDetailsWindow* details_window_ = nullptr; // built when first opened
+    QAction* keep_ = nullptr;                    // enabled while the figures belong to the inputs
+    CompareWindow* compare_ = nullptr;           // built on the first Keep or Compare
 };
 
 } // namespace quillet::ui

@@ -32,12 +32,16 @@ MenuActions add_menus(QMainWindow& window) {
     // Spelled out: QKeySequence::Quit is empty under some platform themes.
     actions.exit =
         add_entry(add_menu(window, "&File", "file"), "E&xit", "Exit", Qt::CTRL | Qt::Key_Q);
-    actions.copy_figures = add_entry(add_menu(window, "&Edit", "Edit"), "&Copy Figures",
-                                     "CopyFigures", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    QMenu* edit = add_menu(window, "&Edit", "Edit");
+    actions.copy_figures =
+        add_entry(edit, "&Copy Figures", "CopyFigures", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    actions.keep_for_comparison =
+        add_entry(edit, "&Keep for Comparison", "KeepForComparison", Qt::CTRL | Qt::Key_K);
     QMenu* tools = add_menu(window, "&Tools", "Tools");
     actions.target_price =
         add_entry(tools, "&Target Price...", "TargetPrice", Qt::CTRL | Qt::Key_T);
     actions.fee_details = add_entry(tools, "Fee &Details...", "FeeDetails", Qt::CTRL | Qt::Key_D);
+    actions.compare = add_entry(tools, "&Compare...", "Compare", Qt::CTRL | Qt::Key_M);
     actions.about = add_entry(add_menu(window, "&Help", "Help"), "About", "About", QKeySequence());
     return actions;
 }

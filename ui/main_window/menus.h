@@ -15,8 +15,10 @@ namespace quillet::ui {
 struct MenuActions {
     QAction* exit;
     QAction* copy_figures;
+    QAction* keep_for_comparison;
     QAction* target_price;
     QAction* fee_details;
+    QAction* compare;
     QAction* about;
 };
 

@@ -29,9 +29,17 @@ QStringList menu_captions(QMenuBar* bar) {
     return captions;
 }
 
-const QStringList captions_as_built{"&File",           "E&xit",  "&Edit",
-                                    "&Copy Figures",   "&Tools", "&Target Price...",
-                                    "Fee &Details...", "&Help",  "About"};
+const QStringList captions_as_built{"&File",
+                                    "E&xit",
+                                    "&Edit",
+                                    "&Copy Figures",
+                                    "&Keep for Comparison",
+                                    "&Tools",
+                                    "&Target Price...",
+                                    "Fee &Details...",
+                                    "&Compare...",
+                                    "&Help",
+                                    "About"};
 
 class Menus : public testing::Test {
 protected:
