@@ -35,8 +35,11 @@ MenuActions add_menus(QMainWindow& window) {
     QMenu* edit = add_menu(window, "&Edit", "Edit");
     actions.copy_figures =
         add_entry(edit, "&Copy Figures", "CopyFigures", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    actions.keep_for_comparison =
-        add_entry(edit, "&Keep for Comparison", "KeepForComparison", Qt::CTRL | Qt::Key_K);
+    // Not Ctrl+K: Qt matches a shortcut before a screen reader can take the
+    // key, so Orca's own Orca+Ctrl+K (read the current object) would keep a
+    // listing instead of reading.
+    actions.keep_for_comparison = add_entry(edit, "&Keep for Comparison", "KeepForComparison",
+                                            Qt::CTRL | Qt::SHIFT | Qt::Key_K);
     QMenu* tools = add_menu(window, "&Tools", "Tools");
     actions.target_price =
         add_entry(tools, "&Target Price...", "TargetPrice", Qt::CTRL | Qt::Key_T);

@@ -22,12 +22,7 @@ class Compare : public testing::Test {
 protected:
     // The worked example of the README, calculated.
     void calculate_the_example() {
-        h.type("cmb_start_price", QStringLiteral("$1 - $9.99"));
-        h.type("txt_end_price", QStringLiteral("10.00"));
-        h.type("txt_ship_charged", QStringLiteral("5.00"));
-        h.type("txt_item_cost", QStringLiteral("4.00"));
-        h.type("txt_ship_cost", QStringLiteral("3.00"));
-        h.type("txt_other_costs", QStringLiteral("1.00"));
+        h.type_the_worked_example();
         h.click("cmd_calc");
     }
 
