@@ -1,8 +1,9 @@
 // Saves the README's pictures of the main window, menu bar included, after a
 // worked example has been calculated: OUTPUT.png in the default palette and,
 // beside it, OUTPUT-dark.png, smaller, in a dark one, OUTPUT-target.png,
-// the Target Price dialog asked for a profit of $20 on the same listing, and
-// OUTPUT-details.png, Fee Details of the example.
+// the Target Price dialog asked for a profit of $20 on the same listing,
+// OUTPUT-details.png, Fee Details of the example, and OUTPUT-compare.png,
+// the example kept beside the same listing sold for $20.00.
 //   quillet_screenshot OUTPUT.png
 #include "tools/dark_palette/dark_palette.h"
 #include "ui/main_window/main_window.h"
@@ -60,6 +61,20 @@ QDialog* find_a_target_price(QWidget& window) {
     return dialog;
 }
 
+// The example kept, then kept again sold for $20.00: the Compare window.
+QWidget* compare_two_listings(quillet::ui::Quillet_main& window) {
+    const auto keep = [&window] {
+        window.findChild<QAction*>(QStringLiteral("KeepForComparison"))->trigger();
+        QApplication::processEvents();
+    };
+    keep();
+    window.controls().txt_end_price->setText(QStringLiteral("20.00"));
+    window.controls().cmd_calc->click();
+    QApplication::processEvents();
+    keep();
+    return window.findChild<QWidget*>(QStringLiteral("Compare"));
+}
+
 bool save(const QPixmap& picture, const QString& path) {
     if (QDir().mkpath(QFileInfo(path).absolutePath()) && picture.save(path, "PNG"))
         return true;
@@ -101,6 +116,11 @@ int main(int argc, char* argv[]) {
     if (!save(details->grab(), stem + QStringLiteral("-details.png")))
         return 1;
     details->close();
+    QWidget* compare = compare_two_listings(window);
+    if (!save(compare->grab(), stem + QStringLiteral("-compare.png")))
+        return 1;
+    compare->close();
+    calculate_an_example(window); // the dark picture shows the example again
 
     QApplication::setPalette(quillet::ui::dark_palette());
     QApplication::processEvents();
