@@ -9,6 +9,7 @@
 #include "ui/fee_details/fee_details_window.h"
 #include "ui/main_window/accessibility.h"
 #include "ui/main_window/announcement.h"
+#include "ui/main_window/compare_rows.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/copy_figures.h"
 #include "ui/main_window/field_checks.h"
@@ -42,6 +43,13 @@ namespace {
 void show_warning_box(QWidget* parent, const Message& message) {
     QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+// Every window the menus open comes up the same way: shown, on top, active.
+void bring_up(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -167,9 +175,7 @@ void Quillet_main::cmd_clear_Click() {
 void Quillet_main::About_Click() {
     if (!about_ || !about_->isVisible())
         about_ = new frmAbout(nullptr);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    bring_up(about_);
 }
 
 // Ends the program at once: no focus check, no further handler. Closing the
@@ -201,9 +207,7 @@ void Quillet_main::Target_Price_Click() {
         target_price_ = new TargetPriceDialog(this, std::move(client));
         watch_inputs(c_, target_price_, [this] { target_price_->inputs_changed(); });
     }
-    target_price_->show();
-    target_price_->raise();
-    target_price_->activateWindow();
+    bring_up(target_price_);
 }
 
 std::optional<QString> Quillet_main::target_inputs(WindowState& record) {
@@ -234,9 +238,7 @@ void Quillet_main::Fee_Details_Click() {
         details_window_->set_out_of_date(stale_->marked());
         show_details();
     }
-    details_window_->show();
-    details_window_->raise();
-    details_window_->activateWindow();
+    bring_up(details_window_);
 }
 
 void Quillet_main::show_details() {
@@ -263,11 +265,12 @@ void Quillet_main::marking_changed(bool marked) {
 // The figures of the active window: Fee Details' rows or the comparison
 // while one of them is the one.
 void Quillet_main::Copy_Figures_Click() {
-    if (compare_ && compare_->isVisible() && compare_->isActiveWindow()) {
+    const QWidget* active = QApplication::activeWindow();
+    if (compare_ && active == compare_) {
         compare_->copy(number_conventions());
         return;
     }
-    if (details_window_ && details_window_->isVisible() && details_window_->isActiveWindow()) {
+    if (details_window_ && active == details_window_) {
         details_window_->copy(number_conventions());
         return;
     }
@@ -276,50 +279,6 @@ void Quillet_main::Copy_Figures_Click() {
 }
 
 // ---- Keep and Compare ---------------------------------------------
-
-namespace {
-
-QString yes_no(CheckState state) {
-    return is_ticked(state) ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-
-// The comparison's rows, captioned as this window captions its controls: the
-// inputs in the order a seller fills them in, then the nine figures and Fee
-// Details' two shares.
-QList<CompareRow> compare_rows(const Controls& c) {
-    QList<CompareRow> rows;
-    using Kind = CompareRow::Kind;
-    const auto price = [&](const PriceFieldRow& row) {
-        rows.append(
-            {spoken_name(c, row), Kind::input,
-             [text = row.field.text](const KeptListing& l) { return qstring(l.record.*text); }});
-    };
-    const auto selector = [&](const SelectorRow& row) {
-        rows.append({spoken_name(c, row), Kind::input,
-                     [text = row.text](const KeptListing& l) { return qstring(l.record.*text); }});
-    };
-    price(price_fields[0]); // item cost
-    selector(selectors[0]); // starting band
-    selector(selectors[1]); // Buy-It-Now band
-    for (std::size_t i = 1; i < price_fields.size(); ++i)
-        price(price_fields[i]);
-    selector(selectors[2]); // pictures
-    for (const OptionRow& row : options)
-        rows.append(
-            {row.spoken.empty() ? (c.*row.widget)->text() : qstring(row.spoken), Kind::input,
-             [state = row.state](const KeptListing& l) { return yes_no(l.record.*state); }});
-    for (const ResultRow& row : results)
-        rows.append({spoken_name(c, row),
-                     row.widget == &Controls::txt_profit ? Kind::profit : Kind::figure,
-                     [text = row.text](const KeptListing& l) { return qstring(l.record.*text); }});
-    rows.append({QStringLiteral("Return on Cost %"), Kind::figure,
-                 [](const KeptListing& l) { return qstring(l.shares.return_on_cost); }});
-    rows.append({QStringLiteral("Fees Share of Received %"), Kind::figure,
-                 [](const KeptListing& l) { return qstring(l.shares.fees_of_received); }});
-    return rows;
-}
-
-} // namespace
 
 // Built when first needed, so that the window starts no slower; it then
 // stays, hidden when closed, with its columns.
@@ -347,9 +306,7 @@ void Quillet_main::Keep_Click() {
 
 void Quillet_main::Compare_Click() {
     build_compare();
-    compare_->show();
-    compare_->raise();
-    compare_->activateWindow();
+    bring_up(compare_);
 }
 
 // A kept listing's inputs, back in this window and calculated.
