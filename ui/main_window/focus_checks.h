@@ -64,6 +64,9 @@ public:
     // Runs the checks still waiting; false when one rejected its text.
     bool settle();
 
+    // The control of the window that had the focus last, if any.
+    QWidget* last_control() const { return last_focus_; }
+
     // No check runs any more: the program is ending, or the window is being
     // torn down and its children losing the focus must not reach the checks.
     void stop();

@@ -32,6 +32,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -393,6 +394,11 @@ void Quillet_main::chk_pic_pack_Click() {
 void Quillet_main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && c_.surface)
         apply_window_colours(c_, palette(), stale_ && stale_->marked());
+    // Queued: the window gives its focus back only after the activation.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && checks_)
+        QMetaObject::invokeMethod(
+            this, [this] { leave_idle_menu_bar(*menuBar(), checks_->last_control()); },
+            Qt::QueuedConnection);
     QMainWindow::changeEvent(event);
 }
 

@@ -32,6 +32,8 @@ MenuActions add_menus(QMainWindow& window) {
     // Spelled out: QKeySequence::Quit is empty under some platform themes.
     actions.exit =
         add_entry(add_menu(window, "&File", "file"), "E&xit", "Exit", Qt::CTRL | Qt::Key_Q);
+    // Ends the program from any of its windows, About and the dialogs too.
+    actions.exit->setShortcutContext(Qt::ApplicationShortcut);
     QMenu* edit = add_menu(window, "&Edit", "Edit");
     actions.copy_figures =
         add_entry(edit, "&Copy Figures", "CopyFigures", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
@@ -63,6 +65,11 @@ void open_menus_with_f10(QMainWindow& window) {
             }
         }
     });
+}
+
+void leave_idle_menu_bar(QMenuBar& bar, QWidget* control) {
+    if (control && bar.hasFocus() && !bar.activeAction())
+        control->setFocus(Qt::MenuBarFocusReason);
 }
 
 } // namespace quillet::ui

@@ -9,6 +9,8 @@
 
 class QAction;
 class QMainWindow;
+class QMenuBar;
+class QWidget;
 
 namespace quillet::ui {
 
@@ -27,5 +29,11 @@ struct MenuActions {
 MenuActions add_menus(QMainWindow& window);
 
 void open_menus_with_f10(QMainWindow& window);
+
+// A menu bar left holding the focus with no menu chosen gives it to
+// `control`, the one that had it before. Qt's bar forgets that control when
+// the window is left from a menu (for About or a dialog), and on coming back
+// the keys typed would go nowhere.
+void leave_idle_menu_bar(QMenuBar& bar, QWidget* control);
 
 } // namespace quillet::ui

@@ -45,12 +45,20 @@ void QuickHelp::mouse_moved(const QPoint& pos) {
 }
 
 // Only a move between controls of the window: the focus the window opens with,
-// or takes back from a box or another window, leaves the line as it is.
+// or takes back from a box or another window onto the control that left, leaves
+// the line as it is. Coming back onto another control is a move: the focus
+// given to a refused field while its box was up.
 void QuickHelp::focus_moved(QWidget* old, QWidget* now) {
     const QWidget* window = surface_->window();
-    if (!old || !now || old->window() != window || now->window() != window)
+    if (!now || now->window() != window)
         return;
-    if (const auto it = lines_.find(control_of(surface_, now)); it != lines_.end())
+    QWidget* control = control_of(surface_, now);
+    const bool from_the_window = old && old->window() == window;
+    const bool moved = from_the_window || (last_focus_ && control != last_focus_);
+    last_focus_ = control;
+    if (!moved)
+        return;
+    if (const auto it = lines_.find(control); it != lines_.end())
         show(*it);
 }
 

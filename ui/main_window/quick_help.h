@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -49,6 +50,7 @@ private:
     QLabel* line_;
     std::optional<QFont> base_font_; // the label's own, taken at the first line shown
     QHash<const QWidget*, Line> lines_;
+    QPointer<QWidget> last_focus_; // the control of the window that had the focus last
 };
 
 } // namespace quillet::ui

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -80,7 +81,7 @@ TEST_F(Menus, AltAloneSelectsTheMenuBarAndDownOpensFile) {
 }
 
 // Alt with a letter opens its menu rather than typing the letter; Ctrl+Q
-// ends the program from a field.
+// ends the program from any of its windows, About too.
 TEST_F(Menus, AccessKeysOpenTheirMenusAndCtrlQExits) {
     h.type("txt_end_price", QStringLiteral("12"));
     for (const auto& [letter, name] :
@@ -94,8 +95,9 @@ TEST_F(Menus, AccessKeysOpenTheirMenusAndCtrlQExits) {
     EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
     EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("12"));
 
-    QTimer::singleShot(
-        0, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier); });
+    QDialog* about = h.open_about();
+    ASSERT_NE(about, nullptr);
+    QTimer::singleShot(0, [about] { QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier); });
     EXPECT_EQ(run_until_the_program_ends(), 0);
 }
 
@@ -125,6 +127,28 @@ TEST_F(Menus, EscapeReturnsToTheFieldWithoutAnyCheck) {
     EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
     EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("12abc"));
     EXPECT_TRUE(h.take_boxes().isEmpty());
+}
+
+// Whatever way the keyboard leaves for the menus and About, it comes back to
+// the control it left, and the keys typed next go there.
+TEST_F(Menus, ClosingAMenuOrAboutGivesTheFocusBack) {
+    h.type("txt_end_price", QStringLiteral("12"));
+    key(Qt::Key_F10);
+    key(Qt::Key_Escape); // the bar keeps the keyboard
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    WindowHarness::settle();
+    ASSERT_EQ(QApplication::activePopupWidget(), menu("Help"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    QDialog* about = about_dialogs().value(0);
+    ASSERT_NE(about, nullptr);
+    QTest::keyClick(about, Qt::Key_Escape);
+    h.window().activateWindow(); // as the window manager does when About goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    WindowHarness::settle();
+    EXPECT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    EXPECT_EQ(h.text("txt_end_price"), QStringLiteral("123"));
 }
 
 TEST(SpaceBar, TogglesTheFocusedBoxAndBack) {

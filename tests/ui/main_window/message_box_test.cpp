@@ -4,13 +4,19 @@
 
 #include "window_test_support.h"
 
+#include "ui/main_window/control_table.h"
+#include "ui/main_window/qt_text.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace quillet::test {
 namespace {
@@ -45,6 +51,13 @@ TEST(RealMessageBox, WarnsModallyAndGivesTheFocusBack) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == field; }, 5000));
     EXPECT_EQ(field->selectedText(), QStringLiteral("12abc"));
     EXPECT_EQ(field->text(), QStringLiteral("12abc"));
+    // The help line is the field's being mended, not the one Tab went to,
+    // once the window is active again (as a window manager makes it).
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }, 5000));
+    const auto row = std::ranges::find(ui::price_fields, &ui::Controls::txt_end_price,
+                                       &ui::PriceFieldRow::widget);
+    EXPECT_EQ(window.controls().lbl_help->text(), ui::qstring(row->help));
     // Tab had taken the focus on to the next price field, which selected its
     // text, before the box came up; only the field given the focus back shows
     // a selection now.
