@@ -69,7 +69,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     setCentralWidget(surface);
     c_ = build_form(surface);
     describe_controls(c_);
-    new QuickHelp(c_, this);
+    help_ = new QuickHelp(c_, this);
     announcer_ = new Announcer(this);
     stale_ = new StaleMarking(
         c_, [this](const QString& text) { announcer_->announce(text); }, this);
@@ -136,6 +136,7 @@ FocusChecks::Client Quillet_main::focus_client() {
             [this](QWidget* control) {
                 if (price_field_of(c_, control))
                     static_cast<QLineEdit*>(control)->selectAll();
+                help_->focus_entered(control);
             },
         .reject =
             [this](QWidget* control, const Prompt& prompt) {

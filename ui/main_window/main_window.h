@@ -49,6 +49,7 @@ namespace quillet::ui {
 class Announcer;
 class CompareWindow;
 class FeeDetailsWindow;
+class QuickHelp;
 class StaleMarking;
 class TargetPriceDialog;
 } // namespace quillet::ui
@@ -120,6 +121,7 @@ private:
     FocusChecks* checks_ = nullptr;
     StaleMarking* stale_ = nullptr;
     Announcer* announcer_ = nullptr;
+    QuickHelp* help_ = nullptr;
     QPointer<QDialog> about_;
     QPointer<TargetPriceDialog> target_price_; // made when first opened
     QAction* copy_figures_ = nullptr;

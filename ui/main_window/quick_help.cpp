@@ -3,7 +3,6 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -24,7 +23,6 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     for (const OptionRow& row : options)
         if (!row.help.empty())
             lines_.insert(controls.*row.widget, Line{qstring(row.help), {}, false});
-    connect(qApp, &QApplication::focusChanged, this, &QuickHelp::focus_moved);
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
     for (QWidget* w : surface_->findChildren<QWidget*>()) {
@@ -44,20 +42,7 @@ void QuickHelp::mouse_moved(const QPoint& pos) {
         line_->clear();
 }
 
-// Only a move between controls of the window: the focus the window opens with,
-// or takes back from a box or another window onto the control that left, leaves
-// the line as it is. Coming back onto another control is a move: the focus
-// given to a refused field while its box was up.
-void QuickHelp::focus_moved(QWidget* old, QWidget* now) {
-    const QWidget* window = surface_->window();
-    if (!now || now->window() != window)
-        return;
-    QWidget* control = control_of(surface_, now);
-    const bool from_the_window = old && old->window() == window;
-    const bool moved = from_the_window || (last_focus_ && control != last_focus_);
-    last_focus_ = control;
-    if (!moved)
-        return;
+void QuickHelp::focus_entered(QWidget* control) {
     if (const auto it = lines_.find(control); it != lines_.end())
         show(*it);
 }

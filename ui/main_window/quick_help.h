@@ -14,7 +14,6 @@
 #include <QFont>
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -32,8 +31,10 @@ public:
     // at `pos` on the surface.
     void mouse_moved(const QPoint& pos);
 
-    // The focus moved from `old` to `now`.
-    void focus_moved(QWidget* old, QWidget* now);
+    // The focus moved onto `control` from another control of the window, also
+    // by way of a box (a refused field given the focus back); the focus the
+    // window opens with, or takes back onto the control that left, is no move.
+    void focus_entered(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,7 +51,6 @@ private:
     QLabel* line_;
     std::optional<QFont> base_font_; // the label's own, taken at the first line shown
     QHash<const QWidget*, Line> lines_;
-    QPointer<QWidget> last_focus_; // the control of the window that had the focus last
 };
 
 } // namespace quillet::ui
