@@ -28,13 +28,8 @@ constexpr int client_height = 4020;
 
 struct Placement {
     QWidget* widget;
-    int left, top, width, height; // twips
+    TwipsRect where;
 };
-
-void place(const Twips& twips, std::initializer_list<Placement> placements) {
-    for (const Placement& p : placements)
-        p.widget->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& f) {
     auto* l = new QLabel(text, parent);
@@ -138,7 +133,7 @@ frmAbout::frmAbout(QWidget* parent)
     // Where every control sits, in twips from the top-left corner of the client
     // area. A line's height is its pen width.
     // clang-format off
-    place(twips, {
+    for (const auto& [widget, where] : std::initializer_list<Placement>{
         // widget       left   top  width height
         {picIcon,        120,  240, 1560, 1560},
         {lblTitle,      1800,  240, 4245,  480},
@@ -147,7 +142,8 @@ frmAbout::frmAbout(QWidget* parent)
         {Line1_0,        120, 3000, 6000,   30},
         {lblDisclaimer, 1080, 3120, 4215,  225},
         {cmdOK,         2400, 3480, 1260,  345},
-    });
+    })
+        place(*widget, where);
     // clang-format on
     setFixedSize(twips.size(client_width, client_height));
 

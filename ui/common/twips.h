@@ -16,6 +16,11 @@ constexpr int pixels(int twips, int dpi) {
     return (twips * dpi + 720) / 1440;
 }
 
+// A widget's place in twips from its parent's top-left corner.
+struct TwipsRect {
+    int left, top, width, height;
+};
+
 // The conversion for one widget's screen, read when it is made.
 class Twips {
 public:
@@ -24,12 +29,17 @@ public:
 
     int operator()(int twips) const { return pixels(twips, dpi_); }
     QSize size(int width, int height) const { return {(*this)(width), (*this)(height)}; }
-    QRect rect(int left, int top, int width, int height) const {
-        return {QPoint((*this)(left), (*this)(top)), size(width, height)};
+    QRect rect(const TwipsRect& r) const {
+        return {QPoint((*this)(r.left), (*this)(r.top)), size(r.width, r.height)};
     }
 
 private:
     int dpi_;
 };
+
+// Every window places its controls this way.
+inline void place(QWidget& widget, const TwipsRect& where) {
+    widget.setGeometry(Twips(widget).rect(where));
+}
 
 } // namespace quillet::ui

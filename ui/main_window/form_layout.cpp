@@ -37,7 +37,7 @@ struct Placement {
     Slot slot;
     QGroupBox* Controls::*frame;
     const char* text;
-    int left, top, width, height;
+    TwipsRect where;
 };
 
 // Keeps a row's objectName and its Controls member the same word.
@@ -201,7 +201,6 @@ Controls build_form(QWidget* surface) {
     // The client area's font goes first: each control then starts with it,
     // rather than every control being built once and re-laid out for a new font.
     surface->setFont(font("Verdana", 9.75));
-    const Twips twips(*surface);
     for (const Placement& p : placements) {
         QWidget* parent = p.frame ? static_cast<QWidget*>(c.*(p.frame)) : surface;
         QWidget* built = std::visit(
@@ -214,7 +213,7 @@ Controls build_form(QWidget* surface) {
             },
             p.slot);
         built->setObjectName(QString::fromLatin1(p.name));
-        built->setGeometry(twips.rect(p.left, p.top, p.width, p.height));
+        place(*built, p.where);
     }
     style_controls(c);
     return c;

@@ -27,33 +27,24 @@ namespace {
 constexpr int width_twips = 7200;
 constexpr int height_twips = 3960;
 
-struct Rect {
-    int left, top, width, height;
-};
-
-// A place in twips as pixels at the widget's DPI.
-QRect pixel_rect(const QWidget& w, Rect r) {
-    return Twips(w).rect(r.left, r.top, r.width, r.height);
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption, Rect r) {
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, TwipsRect r) {
     auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(pixel_rect(*box, r));
+    place(*box, r);
     return box;
 }
 
 template <class Widget>
-Widget* place(QWidget* parent, const char* name, const char* spoken, Rect r) {
+Widget* make(QWidget* parent, const char* name, const char* spoken, TwipsRect r) {
     auto* w = new Widget(parent);
     w->setObjectName(QString::fromLatin1(name));
     w->setAccessibleName(QString::fromUtf8(spoken));
-    w->setGeometry(pixel_rect(*w, r));
+    place(*w, r);
     return w;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* text, Rect r) {
-    auto* b = place<QPushButton>(parent, name, "", r);
+QPushButton* button(QWidget* parent, const char* name, const char* text, TwipsRect r) {
+    auto* b = make<QPushButton>(parent, name, "", r);
     b->setText(QString::fromUtf8(text));
     b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     return b;
@@ -74,20 +65,20 @@ TargetPriceDialog::TargetPriceDialog(QWidget* parent, Client client)
     setFixedSize(Twips(*this).size(width_twips, height_twips));
 
     QGroupBox* fr_goal = frame(this, "fr_goal", "Goal:", {120, 120, 3615, 855});
-    goal_ = place<QComboBox>(fr_goal, "cmb_goal", "Goal", {120, 360, 3375, 360});
+    goal_ = make<QComboBox>(fr_goal, "cmb_goal", "Goal", {120, 360, 3375, 360});
     goal_->addItems(target_words::goal_items());
 
     QGroupBox* fr_target = frame(this, "fr_target", "Target:", {3840, 120, 3240, 855});
-    target_ = place<QLineEdit>(fr_target, "txt_target", "Target", {120, 360, 3000, 375});
+    target_ = make<QLineEdit>(fr_target, "txt_target", "Target", {120, 360, 3000, 375});
 
     QGroupBox* fr_lowest = frame(this, "fr_lowest", "Lowest Ending Price:", {120, 1080, 3615, 855});
     lowest_ =
-        place<QLineEdit>(fr_lowest, "txt_lowest", "Lowest Ending Price", {120, 360, 3375, 375});
+        make<QLineEdit>(fr_lowest, "txt_lowest", "Lowest Ending Price", {120, 360, 3375, 375});
     lowest_->setReadOnly(true);
 
     QGroupBox* fr_outcome = frame(this, "fr_outcome", "Outcome:", {120, 2040, 6960, 1215});
     // Named by its text, so that Tab and flat review read the outcome itself.
-    outcome_ = place<QLabel>(fr_outcome, "lbl_outcome", "", {120, 300, 6720, 855});
+    outcome_ = make<QLabel>(fr_outcome, "lbl_outcome", "", {120, 300, 6720, 855});
     outcome_->setWordWrap(true);
     outcome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     outcome_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
