@@ -71,10 +71,10 @@ void show_record(const WindowState& record, const Controls& controls) {
 InputControl input_control(const Controls& controls, InputField field) {
     for (const PriceFieldRow& row : price_fields)
         if (row.field.id == field)
-            return {controls.*row.widget, box_words(controls.*row.widget)};
+            return {controls.*row.widget, spoken_name(controls, row)};
     for (const SelectorRow& row : selectors)
         if (field != InputField::none && row.id == field)
-            return {controls.*row.widget, box_words(controls.*row.widget)};
+            return {controls.*row.widget, spoken_name(controls, row)};
     return {};
 }
 

@@ -24,7 +24,7 @@ void write_results(const WindowState& record, const Controls& controls);
 void show_record(const WindowState& record, const Controls& controls);
 
 // The control holding an input the engine found at fault, and the words a box
-// about its amount uses; a null control for none.
+// about it uses, as a screen reader names it; a null control for none.
 struct InputControl {
     QWidget* control = nullptr;
     QString words;

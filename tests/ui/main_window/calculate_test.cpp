@@ -123,12 +123,12 @@ TEST_F(Calculate, ATooLargeReserveIsNamedByItsFrame) {
     EXPECT_TRUE(h.text("txt_list_fee").isEmpty());
 }
 
-TEST_F(Calculate, ATooLargePictureCountIsNamedByItsFrame) {
+TEST_F(Calculate, ATooLargePictureCountIsNamedAsAScreenReaderNamesIt) {
     h.type("combo_num_pics", QStringLiteral("99999999999999999999"));
     h.click("cmd_calc");
     EXPECT_EQ(
         h.take_boxes(),
-        QList<Message>{error_box("The amount in Picture Options is too large to calculate with.")});
+        QList<Message>{error_box("The amount in Number of Pictures is too large to calculate with.")});
     EXPECT_EQ(h.focused(), QStringLiteral("combo_num_pics"));
     EXPECT_EQ(h.selected_text(), QStringLiteral("99999999999999999999"));
 }
