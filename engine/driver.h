@@ -24,17 +24,36 @@
 #include "window_state.h"
 
 #include <array>
-#include <initializer_list>
+#include <concepts>
+#include <cstddef>
 #include <string>
 
 namespace quillet {
 
 using ResultField = std::string WindowState::*;
 
+// The one or two result fields a stage writes; a value that owns them, unlike
+// an initializer list, so that a table of stages can hold it.
+class ResultFields {
+public:
+    template <std::same_as<ResultField>... Fields>
+    requires(sizeof...(Fields) >= 1 &&
+             sizeof...(Fields) <= 2) constexpr ResultFields(Fields... fields)
+        : fields_{fields...}
+        , count_(sizeof...(Fields)) {}
+
+    constexpr const ResultField* begin() const { return fields_.data(); }
+    constexpr const ResultField* end() const { return fields_.data() + count_; }
+
+private:
+    std::array<ResultField, 2> fields_{};
+    std::size_t count_;
+};
+
 struct StageEntry {
     Stage stage;
     void (*run)(WindowState&, const StageContext&);
-    std::initializer_list<ResultField> results;
+    ResultFields results;
 };
 
 // The stages in the order of dependence, each with the result fields it writes.
