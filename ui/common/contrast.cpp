@@ -49,4 +49,16 @@ QColor eased_text(QColor text, const QColor& background, double least, int furth
     return eased;
 }
 
+QColor brought_out(const QColor& colour, const QColor& background, double least) {
+    const QColor far = contrast_ratio(Qt::black, background) > contrast_ratio(Qt::white, background)
+                           ? QColor(Qt::black)
+                           : QColor(Qt::white);
+    for (int percent = 0; percent < 100; percent += 5) {
+        const QColor next = mix(colour, far, percent);
+        if (contrast_ratio(next, background) >= least)
+            return next;
+    }
+    return far;
+}
+
 } // namespace quillet::ui

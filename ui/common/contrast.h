@@ -15,4 +15,9 @@ double contrast_ratio(const QColor& a, const QColor& b);
 // whichever reads better.
 QColor eased_text(QColor text, const QColor& background, double least, int furthest_percent);
 
+// `colour` moved toward black or white, whichever stands out more on
+// `background`, in steps of 5 % of the way, until it has a contrast of `least`
+// against it; `colour` itself where it has already.
+QColor brought_out(const QColor& colour, const QColor& background, double least);
+
 } // namespace quillet::ui

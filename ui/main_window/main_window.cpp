@@ -5,6 +5,7 @@
 #include "ui/about/about_dialog.h"
 #include "ui/common/app_icon.h"
 #include "ui/common/fonts.h"
+#include "ui/common/outline_style.h"
 #include "ui/compare/compare_window.h"
 #include "ui/fee_details/fee_details_window.h"
 #include "ui/main_window/accessibility.h"
@@ -60,6 +61,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     , warn_(show_warning_box) {
     install_font_substitutes();
     install_accessible_interfaces();
+    install_outline_style();
     setObjectName(QStringLiteral("Quillet_main"));
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowIcon(quillet_window_icon());

@@ -1,5 +1,6 @@
 // The figures and the texts around them, figures out of date too, and every
-// text of the About dialog, read at 4.5:1 or more, measured in the pixels the
+// text of the About dialog, read at 4.5:1 or more, and every kind of control
+// stands out from what is around it at 3:1 or more, measured in the pixels the
 // windows draw: in the default palette, and in a dark one the application
 // switches to while they are open.
 
@@ -10,6 +11,7 @@
 #include "ui/main_window/window_colours.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHash>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +156,85 @@ TEST(Colours, TextsAndFiguresReadInTheDefaultAndADarkPalette) {
         }
         h.click("chk_bold");
         h.click("cmd_calc");
+    }
+}
+
+// The colour most pixels of `ring` have.
+QRgb commonest(const QImage& image, const QList<QPoint>& ring) {
+    QHash<QRgb, int> counts;
+    for (const QPoint& p : ring)
+        ++counts[image.pixel(p)];
+    QRgb most = counts.begin().key();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it.value() > counts[most])
+            most = it.key();
+    return most;
+}
+
+// The pixels along the edge of `r`.
+QList<QPoint> ring(const QRect& r) {
+    QList<QPoint> out;
+    for (int x = r.left(); x <= r.right(); ++x)
+        out << QPoint(x, r.top()) << QPoint(x, r.bottom());
+    for (int y = r.top() + 1; y < r.bottom(); ++y)
+        out << QPoint(r.left(), y) << QPoint(r.right(), y);
+    return out;
+}
+
+// Where a control's boundary is drawn, in the window's pixels: a check box's
+// is its box's.
+QRect outline(QWidget* w) {
+    QRect r = w->rect();
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        r = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    }
+    return r.translated(w->mapTo(w->window(), QPoint(0, 0)));
+}
+
+// One of each kind of control the user works, the field with the focus too:
+// its boundary, the outermost ring of pixels, stands out at 3:1 or more from
+// the background just outside it, as a control needs to be made out. Disabled
+// controls keep the style's dimmed look and are not measured.
+TEST(Colours, EveryKindOfControlStandsOutInTheDefaultAndADarkPalette) {
+    // clang-format off
+    const struct {
+        const char* name;
+        const char* control;
+    } kinds[] = {
+        {"unticked check box", "chk_bold"},
+        {"ticked check box", "chk_paypal"},
+        {"text field", "txt_ship_cost"},
+        {"text field with the focus", "txt_end_price"},
+        {"drop-down", "cmb_start_price"},
+        {"button", "cmd_clear"},
+        {"default button", "cmd_calc"},
+    };
+    // clang-format on
+    WindowHarness h;
+    RestorePalette restore;
+    h.type_the_worked_example();
+    h.click("cmd_calc");
+    h.focus("txt_end_price");
+    ASSERT_EQ(h.focused(), QStringLiteral("txt_end_price"));
+    ASSERT_TRUE(h.ticked("chk_paypal"));
+    ASSERT_FALSE(h.ticked("chk_bold"));
+
+    for (const bool dark : {false, true}) {
+        if (dark) {
+            QApplication::setPalette(ui::dark_palette());
+            WindowHarness::settle();
+        }
+        const QImage shot = h.window().grab().toImage();
+        for (const auto& kind : kinds) {
+            const QRect r = outline(h.control(kind.control));
+            const QRgb edge = commonest(shot, ring(r));
+            const QRgb around = commonest(shot, ring(r.adjusted(-1, -1, 1, 1)));
+            EXPECT_GE(contrast(edge, around), 3.0)
+                << kind.name << (dark ? " (dark)" : " (default)") << ": #" << std::hex
+                << (edge & 0xffffff) << " on #" << (around & 0xffffff);
+        }
     }
 }
 
