@@ -1,6 +1,6 @@
 #pragma once
 
-// Quillet_main, the only working window, with its checks and interlocks. Its
+// Quillet_main, the program's main window, with its checks and interlocks. Its
 // handlers gather the controls, call the fee engine, and write back:
 //
 //   cmd_calc_Click   controls -> WindowState -> quillet::calculate -> result fields;
