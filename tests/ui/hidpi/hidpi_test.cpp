@@ -41,13 +41,6 @@ protected:
     WindowHarness h;
 };
 
-// What the screen receives: the window drawn at twice its size in pixels.
-TEST_F(ScaledWindow, TheWindowIsDrawnAtDeviceResolution) {
-    const QPixmap shot = h.window().grab();
-    EXPECT_EQ(shot.size(), h.window().size() * scale);
-    EXPECT_EQ(shot.devicePixelRatio(), scale);
-}
-
 TEST_F(ScaledWindow, TheWindowIconIsDrawnAtDeviceResolution) {
     for (const int side : {16, 32}) {
         const QPixmap icon = h.window().windowIcon().pixmap(QSize(side, side), scale);

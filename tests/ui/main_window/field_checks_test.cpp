@@ -92,30 +92,5 @@ TEST(BandSelectors, PassOnlyTheirOwnLabelsAsWritten) {
 
 // ---- number conventions ------------------------------------------------------
 
-struct LocaleRow {
-    const char* name;
-    QLocale locale;
-    const char* point;
-    const char* group;
-};
-
-class Conventions : public testing::TestWithParam<LocaleRow> {};
-
-TEST_P(Conventions, ComeFromTheLocale) {
-    const LocaleRow& row = GetParam();
-    const NumberConventions c = number_conventions(row.locale);
-    EXPECT_EQ(c.decimal_point, row.point);
-    EXPECT_EQ(c.group_separator, row.group);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locales, Conventions,
-    testing::Values(
-        LocaleRow{"US English", QLocale(QLocale::English, QLocale::UnitedStates), ".", ","},
-        LocaleRow{"German", QLocale(QLocale::German, QLocale::Germany), ",", "."},
-        LocaleRow{"British", QLocale(QLocale::English, QLocale::UnitedKingdom), ".", ","},
-        LocaleRow{"C", QLocale::c(), ".", ","}),
-    test::RowName());
-
 } // namespace
 } // namespace quillet::ui

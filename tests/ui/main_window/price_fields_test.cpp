@@ -191,7 +191,7 @@ protected:
 
 // Every amount is in dollars: a locale's own currency sign is no price.
 TEST_F(PriceFields, OnlyTheDollarIsACurrencySignUnderEveryLocale) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     for (const char* typed : {"\u20ac5", "5 \u20ac", "1.000,50 \u20ac"}) {
         h.focus("txt_end_price"); // pasted: the test keyboard types ASCII only
         h.control<QLineEdit>("txt_end_price")->setText(QString::fromUtf8(typed));
@@ -201,18 +201,16 @@ TEST_F(PriceFields, OnlyTheDollarIsACurrencySignUnderEveryLocale) {
     h.type("txt_end_price", QStringLiteral("$5"));
     h.tab();
     EXPECT_TRUE(h.take_boxes().isEmpty());
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST_F(PriceFields, ALocaleWithOtherSeparatorsChecksByItsOwnRules) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     h.type("txt_reserve", QStringLiteral("1.000,50"));
     h.tab();
     EXPECT_TRUE(h.take_boxes().isEmpty());
     h.type("txt_reserve", QStringLiteral("1,000.50"));
     h.tab();
     EXPECT_EQ(h.take_boxes().size(), 1);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST_F(PriceFields, MovingBetweenTwoValidFieldsShowsNothing) {

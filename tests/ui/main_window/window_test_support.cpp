@@ -252,7 +252,7 @@ void WindowHarness::press_enter() {
 }
 
 void WindowHarness::trigger(const char* action) {
-    window_->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    control<QAction>(action)->trigger();
     settle();
 }
 

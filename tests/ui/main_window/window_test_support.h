@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace quillet::ui {
@@ -77,6 +78,18 @@ void ensure_application();
 // a user has it, instead; called before the application is created.
 void keep_system_locale();
 
+// The locale a test works under, until the end of its scope.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~ScopedLocale() { QLocale::setDefault(before_); }
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+
+private:
+    QLocale before_; // the default as it was
+};
+
 // The About dialogs on screen.
 QList<QDialog*> about_dialogs();
 
@@ -123,9 +136,12 @@ public:
     Quillet_main& window() { return *window_; }
     const Quillet_main& window() const { return *window_; }
 
-    // The control of that name, or null.
+    // The control of that name; a name the window lacks fails the test that
+    // asks, not the whole program.
     template <class T = QWidget> T* control(const char* name) const {
-        return window_->findChild<T*>(QString::fromLatin1(name));
+        if (T* found = window_->findChild<T*>(QString::fromLatin1(name)))
+            return found;
+        throw std::invalid_argument(std::string("no control named ") + name);
     }
     QString text(const char* name) const; // a text field's, drop-down's or label's text
     bool ticked(const char* name) const;
@@ -142,7 +158,7 @@ public:
     void click(const char* name);                           // mouse click, focus included
     void click_slowly(const char* name);                    // press, let queued work run, release
     void press_enter();                                     // Enter on the focused control
-    void trigger(const char* action);                       // a menu entry
+    void trigger(const char* action);                       // a menu entry, by its name
     QDialog* open_about();                                  // Help > About; the dialog shown
     void hover(const char* name, QPoint at = QPoint(2, 2)); // pointer over a control
     void hover_surface(QPoint at);                          // pointer over the client area

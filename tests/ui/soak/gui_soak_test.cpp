@@ -685,13 +685,15 @@ class GuiSoak : public testing::TestWithParam<SoakLocale> {
 protected:
     void SetUp() override {
         ensure_application();
-        QLocale::setDefault(QLocale(GetParam().language, GetParam().territory));
+        locale_.emplace(QLocale(GetParam().language, GetParam().territory));
         forward = qInstallMessageHandler(drop_platform_notes);
     }
     void TearDown() override {
         qInstallMessageHandler(forward);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        locale_.reset();
     }
+
+    std::optional<ScopedLocale> locale_;
 };
 
 TEST_P(GuiSoak, RandomActionsKeepTheWindowSound) {
