@@ -48,15 +48,19 @@ QWidget* make_surface(QMainWindow& window) {
 }
 
 // The scroll area follows QApplication's focus changes rather than Tab alone
-// (which is all it follows by itself): a rejected field given the focus back,
-// a click on a control half in view and a screen reader's moves count too.
+// (and by itself it keeps only a field's cursor in view): a rejected field
+// given the focus back and a screen reader's moves count too.
 void keep_focus_in_view(QWidget* surface) {
     auto* area = qobject_cast<QScrollArea*>(surface->parentWidget()->parentWidget());
     Q_ASSERT(area); // the surface make_surface() made
     const int margin = Twips(*surface)(margin_twips);
     QObject::connect(qApp, &QApplication::focusChanged, surface,
                      [surface, area, margin](QWidget*, QWidget* now) {
-                         if (!now || !surface->isAncestorOf(now))
+                         // A control the pointer presses is where the user
+                         // sees it; moved now, it would be gone from under
+                         // the pointer at the release, and the click lost.
+                         if (!now || !surface->isAncestorOf(now) ||
+                             QApplication::mouseButtons() != Qt::NoButton)
                              return;
                          QWidget* control = control_of(surface, now);
                          if (!control)

@@ -15,8 +15,8 @@ namespace quillet::ui {
 // in it, of the client area's size, for build_form() to place the controls on.
 QWidget* make_surface(QMainWindow& window);
 
-// From now on a control of `surface` that takes the focus, by Tab, a click or
-// the program, is scrolled into view, with its frame where that fits.
+// From now on a control of `surface` that takes the focus from the keyboard or
+// the program is scrolled into view, with its frame where that fits.
 void keep_focus_in_view(QWidget* surface);
 
 } // namespace quillet::ui

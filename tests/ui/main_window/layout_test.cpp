@@ -124,7 +124,8 @@ TEST_F(Window, ClientAreaIsFixedAndTheWindowResizable) {
 // Given less room than the form, as a tiling desktop gives a window a tile
 // whatever its minimum size, the form keeps its size and scrolls: Tab, and
 // the program's own moves of the focus, bring each control wholly into view,
-// and the scroll bars reach the form's far corner. scripts/test-desktops
+// a click on a control half in view still clicks it, and the scroll bars
+// reach the form's far corner. scripts/test-desktops
 // runs this under sway, whose tile is narrower than the form, with
 // QUILLET_TEST_TILED set; elsewhere the test shrinks the window itself.
 TEST_F(Window, GivenLessRoomThanTheFormItScrollsEveryControlIntoView) {
@@ -179,6 +180,19 @@ TEST_F(Window, GivenLessRoomThanTheFormItScrollsEveryControlIntoView) {
         expect_in_view(QStringLiteral("focus on "), name);
     }
     EXPECT_EQ(hidden, QStringList());
+
+    // A click on "Clear" just inside the edge of the view clicks it: the view
+    // does not move it from under the pointer between press and release.
+    h.type("txt_item_cost", QStringLiteral("5"));
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QWidget* clear = h.control("cmd_clear");
+    const QPoint on_clear(view->width() - 4, clear->mapTo(view, clear->rect().center()).y());
+    ASSERT_TRUE(clear->rect().contains(clear->mapFrom(view, on_clear))) << "Clear is out of view";
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      view->mapTo(&window, on_clear));
+    WindowHarness::settle();
+    EXPECT_EQ(h.text("txt_item_cost"), QStringLiteral("Free"));
 
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
