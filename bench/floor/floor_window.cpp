@@ -1,6 +1,7 @@
 #include "floor_window.h"
 
 #include "ui/main_window/form_layout.h"
+#include "ui/main_window/form_scrolling.h"
 #include "ui/main_window/menus.h"
 
 namespace quillet::bench {
@@ -8,9 +9,7 @@ namespace quillet::bench {
 FloorWindow::FloorWindow(QWidget* parent)
     : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Quillet floor"));
-    auto* surface = new QWidget(this);
-    setCentralWidget(surface);
-    ui::build_form(surface);
+    ui::build_form(ui::make_surface(*this));
     ui::add_menus(*this);
     ui::fit_to_client_area(*this);
 }

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -221,7 +222,15 @@ Controls build_form(QWidget* surface) {
 
 void fit_to_client_area(QMainWindow& window) {
     const QSize client = Twips(window).size(client_width_twips, client_height_twips);
-    window.resize(client.width(), client.height() + window.menuBar()->sizeHint().height());
+    const QSize whole(client.width(), client.height() + window.menuBar()->sizeHint().height());
+    // The form's size is the window's least, so that a desktop that honours
+    // it never cuts the form. Qt's Wayland windows are held at their minimum
+    // whatever size the compositor asks for, and a tiling compositor (sway)
+    // then crops the window to its tile, out of reach of the scroll bars;
+    // there the window takes the size it is given, and the form scrolls.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window.setMinimumSize(whole);
+    window.resize(whole);
 }
 
 QWidget* control_of(const QWidget* surface, QWidget* w) {

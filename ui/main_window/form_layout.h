@@ -18,7 +18,7 @@ class QWidget;
 namespace quillet::ui {
 
 struct Controls {
-    QWidget* surface = nullptr; // the window's client area
+    QWidget* surface = nullptr; // the form, in the window's client area
 
     QGroupBox* quick_help = nullptr;
     QGroupBox* fr_cost = nullptr;
@@ -105,7 +105,8 @@ inline std::array<QFrame*, 4> separator_lines(const Controls& c) {
 inline constexpr int client_width_twips = 11910;
 inline constexpr int client_height_twips = 7815;
 
-// Sizes `window` so that its client area has that size below its menu bar.
+// Sizes `window` so that its client area has that size below its menu bar,
+// and, where the platform holds a window to it, makes that its minimum size.
 void fit_to_client_area(QMainWindow& window);
 
 // Builds every control on `surface`, in the keyboard's order, with its caption,

@@ -15,6 +15,7 @@
 #include "ui/main_window/copy_figures.h"
 #include "ui/main_window/field_checks.h"
 #include "ui/main_window/focus_checks.h"
+#include "ui/main_window/form_scrolling.h"
 #include "ui/main_window/menus.h"
 #include "ui/main_window/no_sale_note.h"
 #include "ui/main_window/number_conventions.h"
@@ -66,9 +67,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowIcon(quillet_window_icon());
 
-    auto* surface = new QWidget(this);
-    surface->setObjectName(QStringLiteral("Form"));
-    setCentralWidget(surface);
+    QWidget* surface = make_surface(*this);
     c_ = build_form(surface);
     describe_controls(c_);
     help_ = new QuickHelp(c_, this);
@@ -101,6 +100,7 @@ Quillet_main::Quillet_main(QWidget* parent)
     c_.txt_item_cost->selectAll();
 
     checks_ = new FocusChecks(this, surface, c_.cmd_clear, focus_client());
+    keep_focus_in_view(surface);
 }
 
 Quillet_main::~Quillet_main() {

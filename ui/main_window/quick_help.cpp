@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -23,9 +24,11 @@ QuickHelp::QuickHelp(const Controls& controls, QObject* parent)
     for (const OptionRow& row : options)
         if (!row.help.empty())
             lines_.insert(controls.*row.widget, Line{qstring(row.help), {}, false});
-    surface_->setMouseTracking(true);
-    surface_->installEventFilter(this);
-    for (QWidget* w : surface_->findChildren<QWidget*>()) {
+    // The client area around the form, in a window larger than it, is the
+    // form's background too.
+    QList<QWidget*> watched{surface_->parentWidget(), surface_};
+    watched += surface_->findChildren<QWidget*>();
+    for (QWidget* w : watched) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
@@ -75,7 +78,7 @@ bool QuickHelp::eventFilter(QObject* watched, QEvent* event) {
         auto* w = static_cast<QWidget*>(watched);
         if (w->window() == surface_->window()) {
             const QPoint local = static_cast<QMouseEvent*>(event)->position().toPoint();
-            mouse_moved(w == surface_ ? local : w->mapTo(surface_, local));
+            mouse_moved(surface_->mapFromGlobal(w->mapToGlobal(local)));
         }
     }
     return QObject::eventFilter(watched, event);

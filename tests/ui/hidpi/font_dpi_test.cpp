@@ -112,7 +112,7 @@ TEST(FontDpi144, EveryCaptionFitsAndEveryControlStaysInItsFrame) {
     // Fonts keep their point sizes: the texts are half as large again as at 96 DPI.
     ASSERT_EQ(h.control("Label1")->fontInfo().pixelSize(), qRound(9.75 * dpi / 72));
 
-    expect_everything_fits(h.window().centralWidget());
+    expect_everything_fits(h.window().controls().surface);
 
     QDialog* about = h.open_about();
     ASSERT_NE(about, nullptr);

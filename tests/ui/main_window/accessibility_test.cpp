@@ -40,7 +40,7 @@ QMap<QString, QAccessibleInterface*> walk(Quillet_main& window) {
     QMap<QString, QAccessibleInterface*> found;
     const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
         auto* w = qobject_cast<QWidget*>(node->object());
-        if (is_control(w, window.centralWidget()))
+        if (is_control(w, window.controls().surface))
             found.insert(w->objectName(), node);
         for (int i = 0; i < node->childCount(); ++i) {
             if (QAccessibleInterface* child = node->child(i))

@@ -21,7 +21,7 @@ namespace {
 // ticked and whether it can be used.
 QStringList shown(const Quillet_main& window) {
     QStringList out;
-    for (const QWidget* w : window.centralWidget()->findChildren<QWidget*>()) {
+    for (const QWidget* w : window.controls().surface->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
             continue; // a control's own parts
         QString state = w->objectName() + (w->isEnabled() ? " enabled" : " disabled");

@@ -65,7 +65,7 @@ TEST_F(FigureNotes, APriceThatCannotSellSaysSoUntilTheNextCalculationOrClear) {
 TEST_F(FigureNotes, TheNoteCoversNoControlAndFits) {
     auto* note = h.control<QLabel>("lbl_no_sale");
     for (QWidget* w :
-         h.window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+         h.window().controls().surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w != note) {
             EXPECT_FALSE(w->geometry().intersects(note->geometry()))
                 << w->objectName().toStdString();

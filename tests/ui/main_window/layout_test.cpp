@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,9 +16,13 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOption>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace quillet::test {
 namespace {
@@ -84,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every control shows, whole, inside its frame or the client area.
 TEST_F(Layout, EveryControlStandsInsideItsParent) {
-    QWidget* form = h.window().centralWidget();
+    QWidget* form = h.window().controls().surface;
     for (QWidget* w : form->findChildren<QWidget*>()) {
         QWidget* parent = w->parentWidget();
         if (w->objectName().isEmpty() || (parent != form && !qobject_cast<QGroupBox*>(parent)))
@@ -99,16 +104,100 @@ protected:
     WindowHarness h;
 };
 
+// The window opens just large enough for the form below its menu bar, which
+// it then shows whole, with no scroll bar; it can be resized.
 TEST_F(Window, ClientAreaIsFixedAndTheWindowResizable) {
-    QWidget* form = h.window().centralWidget();
+    QWidget* form = h.window().controls().surface;
     EXPECT_EQ(form->objectName(), QStringLiteral("Form"));
     EXPECT_EQ(form->size(), QSize(11910 / 15, 7815 / 15));
-    // Resizable both ways: shrinking hides what no longer fits.
-    EXPECT_LT(h.window().minimumSizeHint().width(), form->width() / 2);
-    EXPECT_LT(h.window().minimumSizeHint().height(), form->height() / 2);
+    const int menu = h.window().menuBar()->height();
+    EXPECT_EQ(h.window().size(), form->size() + QSize(0, menu));
+    const QWidget* view = form->parentWidget();
+    EXPECT_EQ(QRect(view->mapTo(&h.window(), QPoint(0, 0)), view->size()),
+              QRect(QPoint(0, menu), form->size()));
+    EXPECT_EQ(form->pos(), QPoint(0, 0));
     EXPECT_EQ(h.window().maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     EXPECT_TRUE(h.window().windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(h.window().windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// Given less room than the form, as a tiling desktop gives a window a tile
+// whatever its minimum size, the form keeps its size and scrolls: Tab, and
+// the program's own moves of the focus, bring each control wholly into view,
+// a click on a control half in view still clicks it, and the scroll bars
+// reach the form's far corner. scripts/test-desktops
+// runs this under sway, whose tile is narrower than the form, with
+// QUILLET_TEST_TILED set; elsewhere the test shrinks the window itself.
+TEST_F(Window, GivenLessRoomThanTheFormItScrollsEveryControlIntoView) {
+    Quillet_main& window = h.window();
+    QWidget* form = window.controls().surface;
+    const QSize whole = form->size() + QSize(0, window.menuBar()->height());
+    // Where the platform holds a window to its minimum size (Wayland), a
+    // minimum would keep the tile from ever being smaller than the form.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        EXPECT_LT(window.minimumSize().width(), form->width());
+    else
+        EXPECT_EQ(window.minimumSize(), whole);
+
+    if (qEnvironmentVariableIsSet("QUILLET_TEST_TILED")) {
+        // The tile comes with the compositor's first configure after mapping.
+        for (int i = 0; i < 100 && window.width() >= form->width(); ++i)
+            QTest::qWait(50);
+        std::printf("tiled: window %d x %d (least %d x %d), form %d x %d\n", window.width(),
+                    window.height(), window.minimumWidth(), window.minimumHeight(), form->width(),
+                    form->height());
+        ASSERT_LT(window.width(), form->width()) << "the compositor left the window its size";
+    } else {
+        window.setMinimumSize(0, 0);
+        window.resize(form->width() * 3 / 4, whole.height() * 3 / 4);
+        WindowHarness::settle();
+    }
+    auto* area = qobject_cast<QScrollArea*>(window.centralWidget());
+    ASSERT_NE(area, nullptr);
+    QWidget* view = area->viewport();
+    ASSERT_LT(view->width(), form->width());
+    EXPECT_EQ(form->size(), QSize(11910 / 15, 7815 / 15));
+
+    const qsizetype n = keyboard_order.size();
+    QStringList hidden;
+    const auto expect_in_view = [&](const QString& how, const QString& name) {
+        QWidget* w = h.control(qPrintable(name));
+        if (!w || !view->rect().contains(QRect(w->mapTo(view, QPoint(0, 0)), w->size())))
+            hidden << how + name;
+    };
+    // The scroll bars are no stops of Tab's.
+    QStringList visited;
+    for (qsizetype i = 0; i < n; ++i) {
+        h.tab();
+        visited << h.focused();
+        expect_in_view(QStringLiteral("Tab to "), visited.back());
+    }
+    EXPECT_EQ(visited, keyboard_order.mid(1) + keyboard_order.mid(0, 1));
+    // From either end of the keyboard order in turn, so that each move jumps.
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString& name = keyboard_order[i % 2 ? n - 1 - i / 2 : i / 2];
+        h.focus(qPrintable(name));
+        expect_in_view(QStringLiteral("focus on "), name);
+    }
+    EXPECT_EQ(hidden, QStringList());
+
+    // A click on "Clear" just inside the edge of the view clicks it: the view
+    // does not move it from under the pointer between press and release.
+    h.type("txt_item_cost", QStringLiteral("5"));
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QWidget* clear = h.control("cmd_clear");
+    const QPoint on_clear(view->width() - 4, clear->mapTo(view, clear->rect().center()).y());
+    ASSERT_TRUE(clear->rect().contains(clear->mapFrom(view, on_clear))) << "Clear is out of view";
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      view->mapTo(&window, on_clear));
+    WindowHarness::settle();
+    EXPECT_EQ(h.text("txt_item_cost"), QStringLiteral("Free"));
+
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    EXPECT_TRUE(view->rect().contains(
+        form->mapTo(view, QPoint(form->width(), form->height()) - QPoint(1, 1))));
 }
 
 TEST_F(Window, TitleShowsTheProduct) {
@@ -125,7 +214,7 @@ TEST_F(Window, OpensCentredOnTheScreen) {
 
 TEST_F(Window, ResizingMovesNoControl) {
     QList<QRect> before;
-    const auto controls = h.window().centralWidget()->findChildren<QWidget*>();
+    const auto controls = h.window().controls().surface->findChildren<QWidget*>();
     for (QWidget* w : controls)
         before << w->geometry();
     h.window().resize(1200, 900);
@@ -156,7 +245,7 @@ TEST_F(Window, FontsAreVerdanaButThePictureCountAndTheBoldProfit) {
 
 TEST_F(Window, ResultFieldsAreDisabledAndEverythingElseEnabled) {
     const QList<QLineEdit*> results = result_fields(h.window());
-    for (QWidget* w : h.window().centralWidget()->findChildren<QWidget*>()) {
+    for (QWidget* w : h.window().controls().surface->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
             continue; // a control's own parts
         EXPECT_EQ(w->isEnabled(), !results.contains(qobject_cast<QLineEdit*>(w)))
@@ -244,7 +333,7 @@ TEST_F(Window, ResultFieldsTakeNoFocus) {
 }
 
 TEST_F(Window, NoCaptionDefinesAnAccessKey) {
-    for (QWidget* w : h.window().centralWidget()->findChildren<QWidget*>()) {
+    for (QWidget* w : h.window().controls().surface->findChildren<QWidget*>()) {
         QString caption;
         if (auto* frame = qobject_cast<QGroupBox*>(w))
             caption = frame->title();

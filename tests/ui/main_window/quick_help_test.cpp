@@ -162,10 +162,16 @@ TEST_F(QuickHelp, ResultFieldsAndLinesCountAsTheirFrame) {
     }
 }
 
+// Between the frames and the buttons, and beyond the form in a larger window.
 TEST_F(QuickHelp, WindowBackgroundEmptiesTheLine) {
-    h.hover("txt_end_price");
-    h.hover_surface(QPoint(60, 7100 / 15)); // between the frames and the buttons
-    EXPECT_TRUE(h.text("lbl_help").isEmpty());
+    const QWidget* form = h.window().controls().surface;
+    h.window().resize(h.window().size() + QSize(100, 100));
+    WindowHarness::settle();
+    for (const QPoint at : {QPoint(60, 7100 / 15), QPoint(form->width() + 50, 100)}) {
+        h.hover("txt_end_price");
+        h.hover_surface(at);
+        EXPECT_TRUE(h.text("lbl_help").isEmpty()) << at.x() << ", " << at.y();
+    }
 }
 
 // Tab reaches the same lines as the mouse; a control without one keeps the

@@ -271,14 +271,14 @@ void WindowHarness::hover(const char* name, QPoint at) {
 
 void WindowHarness::hover_surface(QPoint at) {
     QWindow* window = window_->windowHandle();
-    QTest::mouseMove(window, window->mapFromGlobal(window_->centralWidget()->mapToGlobal(at)));
+    QTest::mouseMove(window, window->mapFromGlobal(window_->controls().surface->mapToGlobal(at)));
     settle();
 }
 
 QString WindowHarness::focused() const {
     for (QWidget* w = focus_widget(); w; w = w->parentWidget()) {
         QWidget* parent = w->parentWidget();
-        if (parent && (parent == window_->centralWidget() || qobject_cast<QGroupBox*>(parent)))
+        if (parent && (parent == window_->controls().surface || qobject_cast<QGroupBox*>(parent)))
             return w->objectName();
     }
     return {};

@@ -225,7 +225,7 @@ public:
         QPushButton* calc = h_.control<QPushButton>("cmd_calc");
         QObject::connect(calc, &QPushButton::pressed, [this] { calculate_pressed(); });
         QObject::connect(calc, &QPushButton::clicked, [this] { calculate_clicked(); });
-        for (QWidget* w : h_.window().centralWidget()->findChildren<QWidget*>())
+        for (QWidget* w : h_.window().controls().surface->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
                 pointer_targets_.push_back(w->objectName().toStdString());
 
@@ -510,8 +510,8 @@ void Soak::about() {
 
 void Soak::move_mouse() {
     if (random_.chance(25)) {
-        const QPoint at(random_.below(h_.window().centralWidget()->width()),
-                        random_.below(h_.window().centralWidget()->height()));
+        const QPoint at(random_.below(h_.window().controls().surface->width()),
+                        random_.below(h_.window().controls().surface->height()));
         current_ += " surface " + std::to_string(at.x()) + "," + std::to_string(at.y());
         h_.hover_surface(at);
         return;
