@@ -4,6 +4,7 @@
 #include "ui/common/fill.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/common/version.h"
 
 #include <QColor>
 #include <QEvent>
@@ -111,7 +112,7 @@ frmAbout::frmAbout(QWidget* parent)
                                   twips.size(1500, 1500), devicePixelRatioF()));
     picIcon->setFocusPolicy(Qt::TabFocus);
 
-    const QString title = QStringLiteral("Quillet " QUILLET_VERSION);
+    const QString title = QString::fromUtf8(name_and_version());
     lblTitle = label(this, "lblTitle", title, ui::font("Verdana", 9.75, true));
     // Orca passes over a label this short when the dialog opens; as the
     // dialog's description it is spoken with the title.
