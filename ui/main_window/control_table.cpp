@@ -88,7 +88,7 @@ void watch_inputs(const Controls& c, QObject* context, const std::function<void(
     for (const SelectorRow& row : selectors)
         QObject::connect(c.*row.widget, &QComboBox::currentTextChanged, context, changed);
     for (const OptionRow& row : options)
-        QObject::connect(c.*row.widget, &QCheckBox::stateChanged, context, changed);
+        QObject::connect(c.*row.widget, &QCheckBox::toggled, context, changed);
 }
 
 } // namespace quillet::ui

@@ -85,9 +85,9 @@ Quillet_main::Quillet_main(QWidget* parent)
     build_menus();
     connect(c_.cmd_calc, &QPushButton::clicked, this, &Quillet_main::cmd_calc_Click);
     connect(c_.cmd_clear, &QPushButton::clicked, this, &Quillet_main::cmd_clear_Click);
-    connect(c_.chk_gallery, &QCheckBox::stateChanged, this, &Quillet_main::chk_gallery_Click);
-    connect(c_.chk_gfeatured, &QCheckBox::stateChanged, this, &Quillet_main::chk_gfeatured_Click);
-    connect(c_.chk_pic_pack, &QCheckBox::stateChanged, this, &Quillet_main::chk_pic_pack_Click);
+    connect(c_.chk_gallery, &QCheckBox::toggled, this, &Quillet_main::chk_gallery_Click);
+    connect(c_.chk_gfeatured, &QCheckBox::toggled, this, &Quillet_main::chk_gfeatured_Click);
+    connect(c_.chk_pic_pack, &QCheckBox::toggled, this, &Quillet_main::chk_pic_pack_Click);
 
     fit_to_client_area(*this);
     if (const QScreen* s = screen())

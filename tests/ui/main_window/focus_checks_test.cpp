@@ -59,8 +59,9 @@ protected:
     void connect_buttons() {
         first->setObjectName("first");
         second->setObjectName("second");
-        QObject::connect(command, &QPushButton::clicked, [this] { commands << "command"; });
-        QObject::connect(clear, &QPushButton::clicked, [this] { commands << "clear"; });
+        QObject::connect(command, &QPushButton::clicked, command,
+                         [this] { commands << "command"; });
+        QObject::connect(clear, &QPushButton::clicked, clear, [this] { commands << "clear"; });
     }
 
     // Types a text into the first field and leaves it for `target` by mouse.

@@ -104,7 +104,7 @@ void read_controls_into(WindowState& record, const Quillet_main& window) {
 RealBoxAnswerer::RealBoxAnswerer(std::function<void(QMessageBox*)> inspect)
     : inspect_(std::move(inspect)) {
     poll_.setInterval(20);
-    QObject::connect(&poll_, &QTimer::timeout, [this] {
+    QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
@@ -116,7 +116,7 @@ RealBoxAnswerer::RealBoxAnswerer(std::function<void(QMessageBox*)> inspect)
     });
     poll_.start();
     guard_.setSingleShot(true);
-    QObject::connect(&guard_, &QTimer::timeout, [] {
+    QObject::connect(&guard_, &QTimer::timeout, &guard_, [] {
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
@@ -137,7 +137,7 @@ WindowHarness::WindowHarness() {
     window_->set_warning_presenter(
         [boxes = boxes_](QWidget*, const Message& message) { boxes->append(message); });
     watchdog_.setInterval(50);
-    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+    QObject::connect(&watchdog_, &QTimer::timeout, &watchdog_, [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && qobject_cast<QDialog*>(w) &&
                 !w->inherits("quillet::ui::frmAbout") &&

@@ -223,8 +223,8 @@ public:
     explicit Soak(std::uint64_t seed)
         : random_(seed) {
         QPushButton* calc = h_.control<QPushButton>("cmd_calc");
-        QObject::connect(calc, &QPushButton::pressed, [this] { calculate_pressed(); });
-        QObject::connect(calc, &QPushButton::clicked, [this] { calculate_clicked(); });
+        QObject::connect(calc, &QPushButton::pressed, calc, [this] { calculate_pressed(); });
+        QObject::connect(calc, &QPushButton::clicked, calc, [this] { calculate_clicked(); });
         for (QWidget* w : h_.window().controls().surface->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
                 pointer_targets_.push_back(w->objectName().toStdString());
