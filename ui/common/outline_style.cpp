@@ -2,10 +2,13 @@
 
 #include "ui/common/contrast.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace quillet::ui {
 
@@ -28,21 +31,31 @@ QColor fusion_highlighted_outline(const QPalette& palette) {
     return c;
 }
 
+// The groove a scroll bar's handle runs in: Fusion's button colour, the
+// palette's lightened the more the darker it is and a quarter less saturated,
+// darkened along the middle of the groove.
+QColor fusion_groove(const QPalette& palette) {
+    QColor c = palette.color(QPalette::Button);
+    c = c.lighter(100 + std::max(1, (180 - qGray(c.rgb())) / 6));
+    c.setHsv(c.hue(), c.saturation() * 3 / 4, c.value());
+    return c.darker(105);
+}
+
 // Where Fusion draws each kind of outline, as it draws it: a pixel wide,
-// anti-aliased, around the rectangle it was given.
+// anti-aliased, around the rectangle it was given; a box's, a table's frame's
+// and a scroll bar handle's with square corners.
 enum class Shape { box, field, button };
 
-// Draws the outline again over Fusion's where Fusion's `drawn` colour falls
-// short against the window colour behind the control.
-void bring_out(QPainter* painter, const QStyleOption& option, Shape shape, const QColor& drawn) {
-    const QColor window = option.palette.color(QPalette::Window);
-    if (contrast_ratio(drawn, window) >= least_contrast)
+// Draws the outline around `r` again over Fusion's where Fusion's `drawn`
+// colour falls short against the colour `behind` the control.
+void bring_out(QPainter* painter, const QRect& r, Shape shape, const QColor& drawn,
+               const QColor& behind) {
+    if (contrast_ratio(drawn, behind) >= least_contrast)
         return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(brought_out(drawn, window, least_contrast));
+    painter->setPen(brought_out(drawn, behind, least_contrast));
     painter->setBrush(Qt::NoBrush);
-    const QRect r = option.rect;
     switch (shape) {
     case Shape::box:
         painter->translate(0.5, 0.5);
@@ -71,34 +84,64 @@ public:
         if (!(option->state & State_Enabled))
             return;
         const QPalette& palette = option->palette;
+        const QColor window = palette.color(QPalette::Window);
         const bool keyboard_focus =
             (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
         switch (element) {
         case PE_IndicatorCheckBox:
             if (qstyleoption_cast<const QStyleOptionButton*>(option))
-                bring_out(painter, *option, Shape::box,
+                bring_out(painter, option->rect, Shape::box,
                           keyboard_focus ? fusion_highlighted_outline(palette)
-                                         : fusion_outline(palette).lighter(110));
+                                         : fusion_outline(palette).lighter(110),
+                          window);
             break;
         case PE_FrameLineEdit:
-            bring_out(painter, *option, Shape::field,
+            bring_out(painter, option->rect, Shape::field,
                       option->state & State_HasFocus ? fusion_highlighted_outline(palette)
-                                                     : fusion_outline(palette));
+                                                     : fusion_outline(palette),
+                      window);
             break;
         case PE_PanelButtonCommand: {
             const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
             const auto features = button ? button->features : QStyleOptionButton::None;
             if (features & QStyleOptionButton::Flat && !(option->state & (State_Sunken | State_On)))
                 break; // Fusion draws no edge
-            bring_out(painter, *option, Shape::button,
+            bring_out(painter, option->rect, Shape::button,
                       keyboard_focus || features & QStyleOptionButton::DefaultButton
                           ? fusion_highlighted_outline(palette)
-                          : fusion_outline(palette));
+                          : fusion_outline(palette),
+                      window);
             break;
         }
+        case PE_Frame:
+            // A table's frame, which bounds what the user works in; other
+            // frames, a group's or a picture's, only decorate.
+            if (qobject_cast<const QAbstractItemView*>(widget))
+                bring_out(painter, option->rect, Shape::box, fusion_outline(palette).lighter(108),
+                          window);
+            break;
         default:
             break;
         }
+    }
+
+    // A scroll bar's handle, which shows how far along the rows the view is
+    // and is what the user drags, gets an outline that stands out from the
+    // groove; Fusion only shades it a little lighter.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar || !(bar->state & State_Enabled) ||
+            !(bar->subControls & SC_ScrollBarSlider))
+            return;
+        // Fusion draws the handle's ends a pixel beyond its rectangle.
+        QRect handle = proxy()->subControlRect(control, bar, SC_ScrollBarSlider, widget);
+        handle = bar->orientation == Qt::Horizontal ? handle.adjusted(-1, 0, 1, 0)
+                                                    : handle.adjusted(0, -1, 0, 1);
+        if (!handle.isEmpty())
+            bring_out(painter, handle, Shape::box, fusion_outline(bar->palette),
+                      fusion_groove(bar->palette));
     }
 };
 

@@ -1,8 +1,8 @@
 // The figures and the texts around them, figures out of date too, and every
-// text of the About dialog, read at 4.5:1 or more, and every kind of control
-// stands out from what is around it at 3:1 or more, measured in the pixels the
-// windows draw: in the default palette, and in a dark one the application
-// switches to while they are open.
+// text of the About dialog, read at 4.5:1 or more, and every kind of control,
+// the tables of Compare and Fee Details too, stands out from what is around it
+// at 3:1 or more, measured in the pixels the windows draw: in the default
+// palette, and in a dark one the application switches to while they are open.
 
 #include "window_test_support.h"
 
@@ -10,6 +10,7 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/window_colours.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -19,8 +20,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 
 #include <gtest/gtest.h>
 
@@ -181,27 +184,68 @@ QList<QPoint> ring(const QRect& r) {
     return out;
 }
 
-// Where a control's boundary is drawn, in the window's pixels: a check box's
-// is its box's.
-QRect outline(QWidget* w) {
+// What a control's boundary is: the outermost ring of pixels of its outline,
+// or, for the handle of a table's scroll bar, of the handle, which the seller
+// has to make out against the groove it runs in.
+enum class Boundary { outline, scroll_handle };
+
+// The boundary's colour and the colour of what lies around it, in the pixels
+// of the control's window: the ring just outside an outline, the rest of the
+// groove about a handle. A check box's outline is its box's.
+struct Edge {
+    QRgb edge;
+    QRgb around;
+};
+
+Edge edge_of(const QImage& shot, QWidget* w, Boundary boundary) {
+    if (boundary == Boundary::scroll_handle) {
+        QScrollBar* bar = qobject_cast<QAbstractScrollArea*>(w)->verticalScrollBar();
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        const QPoint at = bar->mapTo(bar->window(), QPoint(0, 0));
+        const auto part = [&](QStyle::SubControl sc) {
+            return bar->style()
+                ->subControlRect(QStyle::CC_ScrollBar, &option, sc, bar)
+                .translated(at);
+        };
+        // The handle as drawn, its ends a pixel beyond the slider's rect.
+        const QRect handle = part(QStyle::SC_ScrollBarSlider).adjusted(0, -1, 0, 1);
+        const QRect groove = part(QStyle::SC_ScrollBarGroove);
+        QList<QPoint> rest;
+        for (int y = groove.top(); y <= groove.bottom(); ++y)
+            for (int x = groove.left(); x <= groove.right(); ++x)
+                if (!handle.adjusted(-1, -1, 1, 1).contains(x, y))
+                    rest << QPoint(x, y);
+        return {commonest(shot, ring(handle)), commonest(shot, rest)};
+    }
     QRect r = w->rect();
     if (auto* box = qobject_cast<QCheckBox*>(w)) {
         QStyleOptionButton option;
         option.initFrom(box);
         r = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
     }
-    return r.translated(w->mapTo(w->window(), QPoint(0, 0)));
+    r.translate(w->mapTo(w->window(), QPoint(0, 0)));
+    return {commonest(shot, ring(r)), commonest(shot, ring(r.adjusted(-1, -1, 1, 1)))};
 }
 
-// One of each kind of control the user works, the field with the focus too:
-// its boundary, the outermost ring of pixels, stands out at 3:1 or more from
-// the background just outside it, as a control needs to be made out. Disabled
+// One of each kind of control the user works, in any of the program's
+// windows, the field with the focus too: its boundary stands out at 3:1 or
+// more from what is around it, as a control needs to be made out. Disabled
 // controls keep the style's dimmed look and are not measured.
 TEST(Colours, EveryKindOfControlStandsOutInTheDefaultAndADarkPalette) {
     // clang-format off
     const struct {
         const char* name;
         const char* control;
+        Boundary boundary = Boundary::outline;
     } kinds[] = {
         {"unticked check box", "chk_bold"},
         {"ticked check box", "chk_paypal"},
@@ -210,30 +254,38 @@ TEST(Colours, EveryKindOfControlStandsOutInTheDefaultAndADarkPalette) {
         {"drop-down", "cmb_start_price"},
         {"button", "cmd_clear"},
         {"default button", "cmd_calc"},
+        {"table", "tbl_compare"},
+        {"scroll bar", "tbl_details", Boundary::scroll_handle},
     };
     // clang-format on
     WindowHarness h;
     RestorePalette restore;
     h.type_the_worked_example();
     h.click("cmd_calc");
+    h.trigger("KeepForComparison");
+    h.trigger("FeeDetails");
+    // Short enough for its rows to scroll.
+    QWidget* details = h.control("FeeDetails");
+    details->resize(details->width(), details->height() / 2);
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
     h.focus("txt_end_price");
     ASSERT_EQ(h.focused(), QStringLiteral("txt_end_price"));
     ASSERT_TRUE(h.ticked("chk_paypal"));
     ASSERT_FALSE(h.ticked("chk_bold"));
+    ASSERT_TRUE(h.control<QAbstractScrollArea>("tbl_details")->verticalScrollBar()->isVisible());
 
     for (const bool dark : {false, true}) {
         if (dark) {
             QApplication::setPalette(ui::dark_palette());
             WindowHarness::settle();
         }
-        const QImage shot = h.window().grab().toImage();
         for (const auto& kind : kinds) {
-            const QRect r = outline(h.control(kind.control));
-            const QRgb edge = commonest(shot, ring(r));
-            const QRgb around = commonest(shot, ring(r.adjusted(-1, -1, 1, 1)));
-            EXPECT_GE(contrast(edge, around), 3.0)
+            QWidget* w = h.control(kind.control);
+            const Edge e = edge_of(w->window()->grab().toImage(), w, kind.boundary);
+            EXPECT_GE(contrast(e.edge, e.around), 3.0)
                 << kind.name << (dark ? " (dark)" : " (default)") << ": #" << std::hex
-                << (edge & 0xffffff) << " on #" << (around & 0xffffff);
+                << (e.edge & 0xffffff) << " on #" << (e.around & 0xffffff);
         }
     }
 }
