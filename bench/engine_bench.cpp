@@ -115,27 +115,9 @@ void BM_FormatCentsDouble(benchmark::State& state) {
     }
 }
 
-// One Find on the typical listing; the prices tried are reported beside the time.
-void BM_FindTargetPrice(benchmark::State& state, TargetGoal goal, const char* target) {
-    const WindowState record = typical_record();
-    const TargetRequest request{goal, money_from_text(target, {}).value};
-    std::int64_t tried = 0;
-    for (auto _ : state) {
-        const TargetAnswer answer = find_target_price(record, {}, request);
-        tried = answer.calculations;
-        benchmark::DoNotOptimize(answer.price);
-    }
-    state.counters["calculations"] = static_cast<double>(tried);
-}
-
-// The searches that once tried the most prices: margins close to the most the
-// fees leave in each tier (with PayPal 91.85, 94.35 and 95.60 %, without it
-// 94.75, 97.25 and 98.50 %), and profits near the top of the money range. The
-// calculations counter is how many prices the calculation was run at.
-void BM_FindTargetPriceHard(benchmark::State& state, bool paypal, TargetGoal goal,
-                            const char* target) {
-    WindowState record = typical_record();
-    record.chk_paypal = paypal ? CheckState::ticked : CheckState::unticked;
+// One Find; the calculations counter is how many prices the calculation was
+// run at.
+void find(benchmark::State& state, const WindowState& record, TargetGoal goal, const char* target) {
     const TargetRequest request{goal, money_from_text(target, {}).value};
     std::int64_t calculations = 0;
     for (auto _ : state) {
@@ -144,6 +126,21 @@ void BM_FindTargetPriceHard(benchmark::State& state, bool paypal, TargetGoal goa
         benchmark::DoNotOptimize(answer.price);
     }
     state.counters["calculations"] = static_cast<double>(calculations);
+}
+
+// Find on the typical listing.
+void BM_FindTargetPrice(benchmark::State& state, TargetGoal goal, const char* target) {
+    find(state, typical_record(), goal, target);
+}
+
+// The searches that once tried the most prices: margins close to the most the
+// fees leave in each tier (with PayPal 91.85, 94.35 and 95.60 %, without it
+// 94.75, 97.25 and 98.50 %), and profits near the top of the money range.
+void BM_FindTargetPriceHard(benchmark::State& state, bool paypal, TargetGoal goal,
+                            const char* target) {
+    WindowState record = typical_record();
+    record.chk_paypal = paypal ? CheckState::ticked : CheckState::unticked;
+    find(state, record, goal, target);
 }
 
 } // namespace

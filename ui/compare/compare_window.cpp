@@ -1,9 +1,7 @@
 #include "ui/compare/compare_window.h"
 
 #include "engine/text_forms.h"
-#include "ui/common/app_icon.h"
-#include "ui/common/fonts.h"
-#include "ui/common/twips.h"
+#include "ui/common/table_window.h"
 #include "ui/main_window/announcement.h"
 
 #include <QApplication>
@@ -11,11 +9,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -52,21 +48,11 @@ CompareWindow::CompareWindow(QWidget* owner, Client client)
     , restore_(new QPushButton(QStringLiteral("&Restore"), this))
     , remove_(new QPushButton(QStringLiteral("Re&move"), this))
     , note_(new QLabel(this)) {
-    setObjectName(QStringLiteral("Compare"));
-    setWindowTitle(QStringLiteral("Compare"));
-    setWindowIcon(quillet_window_icon());
-    setFont(ui::font("Verdana", 9.75));
-    resize(Twips(*this).size(width_twips, height_twips));
+    set_up_window(*this, "Compare", "Compare", width_twips, height_twips);
 
-    table_->setObjectName(QStringLiteral("tbl_compare"));
-    table_->setAccessibleName(QStringLiteral("Compare"));
+    set_up_reading_table(*table_, "tbl_compare", "Compare");
     table_->setModel(model_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // The selected column's name, renamed from the keyboard as well as by a
@@ -104,8 +90,6 @@ CompareWindow::CompareWindow(QWidget* owner, Client client)
     connect(restore_, &QPushButton::clicked, this, &CompareWindow::restore_chosen);
     connect(remove_, &QPushButton::clicked, this, &CompareWindow::remove_chosen);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
     announcer_ = new Announcer(this);
     show_listings();
 }

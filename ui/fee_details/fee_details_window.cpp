@@ -1,10 +1,8 @@
 #include "ui/fee_details/fee_details_window.h"
 
-#include "ui/common/app_icon.h"
 #include "ui/common/contrast.h"
 #include "ui/common/figure_marks.h"
-#include "ui/common/fonts.h"
-#include "ui/common/twips.h"
+#include "ui/common/table_window.h"
 #include "ui/main_window/announcement.h"
 #include "ui/main_window/qt_text.h"
 
@@ -12,8 +10,6 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QHeaderView>
-#include <QKeySequence>
-#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -34,31 +30,18 @@ FeeDetailsWindow::FeeDetailsWindow(QWidget* owner)
     : QWidget(owner, Qt::Window)
     , model_(new QStandardItemModel(0, 2, this))
     , table_(new QTableView(this)) {
-    setObjectName(QStringLiteral("FeeDetails"));
-    setWindowTitle(QStringLiteral("Fee Details"));
-    setWindowIcon(quillet_window_icon());
-    setFont(ui::font("Verdana", 9.75));
-    resize(Twips(*this).size(width_twips, height_twips));
+    set_up_window(*this, "FeeDetails", "Fee Details", width_twips, height_twips);
 
     model_->setHorizontalHeaderLabels({QStringLiteral("What"), QStringLiteral("Amount")});
-    table_->setObjectName(QStringLiteral("tbl_details"));
-    table_->setAccessibleName(QStringLiteral("Fee Details"));
+    set_up_reading_table(*table_, "tbl_details", "Fee Details");
     table_->setModel(model_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(false);
     table_->verticalHeader()->hide();
-    // Rows as tall as the font needs, at any DPI.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(what_column, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(amount_column, QHeaderView::ResizeToContents);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
     announcer_ = new Announcer(this);
 }
 

@@ -3,8 +3,6 @@
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/qt_text.h"
 
-#include <QCheckBox>
-
 namespace quillet::ui {
 
 namespace {
@@ -34,9 +32,9 @@ QList<CompareRow> compare_rows(const Controls& c) {
         price(price_fields[i]);
     selector(selectors[2]); // pictures
     for (const OptionRow& row : options)
-        rows.append(
-            {row.spoken.empty() ? (c.*row.widget)->text() : qstring(row.spoken), Kind::input,
-             [state = row.state](const KeptListing& l) { return yes_no(l.record.*state); }});
+        rows.append({spoken_name(c, row), Kind::input, [state = row.state](const KeptListing& l) {
+                         return yes_no(l.record.*state);
+                     }});
     for (const ResultRow& row : results)
         rows.append({spoken_name(c, row),
                      row.widget == &Controls::txt_profit ? Kind::profit : Kind::figure,

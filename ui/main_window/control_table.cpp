@@ -66,20 +66,29 @@ QString caption_words(const QWidget* captioned) {
     return caption.trimmed();
 }
 
+namespace {
+
+// The caption of the frame an input sits in.
+QString frame_words(const QWidget* input) {
+    return caption_words(input->parentWidget());
+}
+
+} // namespace
+
 QString spoken_name(const Controls& c, const PriceFieldRow& row) {
-    return box_words(c.*row.widget);
+    return frame_words(c.*row.widget);
 }
 
 QString spoken_name(const Controls& c, const SelectorRow& row) {
-    return row.label ? caption_words(c.*row.label) : box_words(c.*row.widget);
+    return row.label ? caption_words(c.*row.label) : frame_words(c.*row.widget);
 }
 
 QString spoken_name(const Controls& c, const ResultRow& row) {
     return caption_words(c.*row.label);
 }
 
-QString box_words(const QWidget* input) {
-    return caption_words(input->parentWidget());
+QString spoken_name(const Controls& c, const OptionRow& row) {
+    return row.spoken.empty() ? (c.*row.widget)->text() : qstring(row.spoken);
 }
 
 void watch_inputs(const Controls& c, QObject* context, const std::function<void()>& changed) {

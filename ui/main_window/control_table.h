@@ -179,14 +179,13 @@ inline constexpr std::array<ResultRow, 9> results{{
 // "Profit Margin %" has no colon).
 QString caption_words(const QWidget* captioned);
 
-// What a screen reader announces for a control: the caption of the label its
-// row names or, without one, of the frame it sits in.
+// What a screen reader announces for a control, and what a box about it says:
+// the caption of the label its row names or, without one, of the frame it
+// sits in; an option's own spoken name where its row has one, else its text.
 QString spoken_name(const Controls& controls, const PriceFieldRow& row);
 QString spoken_name(const Controls& controls, const SelectorRow& row);
 QString spoken_name(const Controls& controls, const ResultRow& row);
-
-// How a box about its amount names an input: by its frame's caption.
-QString box_words(const QWidget* input);
+QString spoken_name(const Controls& controls, const OptionRow& row);
 
 // Calls `changed` on every change of an input of the tables (a price field's
 // text, a selector's text, an option box), for as long as `context` lives.

@@ -251,7 +251,7 @@ void Quillet_main::show_details() {
     const auto caption_of = [this](CheckState WindowState::*box) {
         for (const OptionRow& row : options)
             if (row.state == box)
-                return (c_.*row.widget)->text();
+                return spoken_name(c_, row);
         return QString();
     };
     details_window_->show_rows(detail_rows(details_, caption_of));

@@ -40,8 +40,8 @@ inline constexpr Prompt figures_too_large{"The figures are too large to calculat
 
 } // namespace prompts
 
-// A calculation that left the money range because of one input, named by the
-// words of its caption ("Reserve", box_words in control_table.h).
+// A calculation that left the money range because of one input, named as a
+// screen reader names it ("Reserve", spoken_name in control_table.h).
 Message amount_too_large(const QString& words);
 
 } // namespace quillet::ui
